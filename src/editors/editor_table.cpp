@@ -1,0 +1,17 @@
+#include "editors/editor_table.h"
+
+#include <array>
+
+std::span<const EditorEntry> editorTable() {
+    static constexpr std::array<EditorEntry, 8> table{{
+        {"Monster Stats", nullptr},
+        {"Character Stats", nullptr},
+        {"Character Starting Magic", nullptr},
+        {"Character Equipment", nullptr},
+        {"Text Editor", nullptr},
+        {"Attack Editor", nullptr},
+        {"Treasure", nullptr},
+        {"Battlefields", nullptr},
+    }};
+    return table;
+}

@@ -1,0 +1,86 @@
+#include "workspace/game_text.h"
+
+#include "workspace/platform.h"
+#include "workspace/program_info.h"
+#include "workspace/rom_file.h"
+
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+std::array<QString, 256> LoadCharTable() {
+    std::array<QString, 256> t;
+    t[0x03] = QStringLiteral(" ");
+    t[0x06] = QStringLiteral("*");
+    t[0x8F] = QString(QChar(0x00A9));
+    for (int i = 0; i < 10; ++i)
+        t[0x90 + i] = QString(QChar('0' + i));
+    for (int i = 0; i < 26; ++i) {
+        t[0x9A + i] = QString(QChar('A' + i));
+        t[0xB4 + i] = QString(QChar('a' + i));
+    }
+    t[0xCE] = QStringLiteral("!");
+    t[0xCF] = QStringLiteral("?");
+    t[0xD0] = QStringLiteral(",");
+    t[0xD1] = QStringLiteral("'");
+    t[0xD2] = QStringLiteral(".");
+    t[0xD6] = QStringLiteral(":");
+    t[0xD7] = QStringLiteral("...");
+    t[0xD8] = QStringLiteral("/");
+    t[0xDA] = QStringLiteral("-");
+    t[0xDB] = QStringLiteral("&");
+    t[0xDC] = QStringLiteral("%");
+    t[0xFE] = QStringLiteral("|");
+    t[0xFF] = QStringLiteral("_");
+    return t;
+}
+
+// The first byte whose whole entry is this one character; the three-character
+// entry of 0xD7 never matches, so "..." is stored as three full stops.
+std::optional<std::uint8_t> encode(QChar c) {
+    const auto& table = GameText::CharTable();
+    for (int b = 0; b < 256; ++b) {
+        if (table[b].size() == 1 && table[b][0] == c)
+            return static_cast<std::uint8_t>(b);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+GameText::GameText(RomFile& rom, QString tableFile, Platform& platform)
+    : rom_(rom), tableFile_(std::move(tableFile)), platform_(platform) {}
+
+const std::array<QString, 256>& GameText::CharTable() {
+    static const std::array<QString, 256> table = LoadCharTable();
+    return table;
+}
+
+QString GameText::ReadText(std::int32_t offset, std::int16_t length) const {
+    CheckDataFile(tableFile_, platform_);
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += CharTable()[rom_.readByte(std::int64_t{offset} + i)];
+    return text;
+}
+
+void GameText::WriteText(std::int32_t offset, const QString& text, std::int16_t length) {
+    if (length <= 0)
+        return;
+    QString work = text.left(length);
+    work = work.leftJustified(length, QLatin1Char(' '));
+    for (int i = 0; i < length; ++i) {
+        if (const auto code = encode(work[i]))
+            rom_.writeByte(std::int64_t{offset} + i, *code);
+    }
+}
+
+void GameText::CheckDataFile(const QString& path, Platform& platform) {
+    if (QFileInfo(path).isFile())
+        return;
+    platform.messageBox(QStringLiteral("You are missing a vital data file, you will need to reinstall "
+                                       "the program to fix this error.  This application will now close."),
+                        QString::fromLatin1(ProgramInfo::AppTitle), Platform::Icon::Critical);
+    platform.endProgram(1);
+}

@@ -1,0 +1,102 @@
+#include "workspace/rom_file.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+RomFile::~RomFile() { close(); }
+
+bool RomFile::open(const QString& path) {
+    close();
+    const QByteArray native = QFile::encodeName(path);
+    int fd;
+    do {
+        fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    // Only an ordinary file is a ROM image; a directory or a device is refused.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void RomFile::close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+std::int64_t RomFile::size() const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0)
+        return 0;
+    return st.st_size;
+}
+
+void RomFile::readBytes(std::int64_t offset, std::uint8_t* out, int count) const {
+    std::fill(out, out + count, std::uint8_t{0});
+    if (fd_ < 0 || offset < 0)
+        return;
+    int done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd_, out + done, count - done, offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break; // end of file or an I/O error: the rest reads as 0
+        done += static_cast<int>(n);
+    }
+}
+
+void RomFile::writeBytes(std::int64_t offset, const std::uint8_t* in, int count) {
+    if (fd_ < 0 || offset < 0)
+        return;
+    // Only the bytes that already lie inside the file are written.
+    const std::int64_t end = size();
+    if (offset >= end)
+        return;
+    count = static_cast<int>(std::min<std::int64_t>(count, end - offset));
+    int done = 0;
+    while (done < count) {
+        const ssize_t n = ::pwrite(fd_, in + done, count - done, offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<int>(n);
+    }
+}
+
+std::uint8_t RomFile::readByte(std::int64_t offset) const {
+    std::uint8_t b = 0;
+    readBytes(offset, &b, 1);
+    return b;
+}
+
+void RomFile::writeByte(std::int64_t offset, std::uint8_t value) { writeBytes(offset, &value, 1); }
+
+std::int16_t RomFile::readWord(std::int64_t offset) const {
+    std::uint8_t b[2];
+    readBytes(offset, b, 2);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+}
+
+void RomFile::writeWord(std::int64_t offset, std::int16_t value) {
+    const auto u = static_cast<std::uint16_t>(value);
+    const std::uint8_t b[2] = {static_cast<std::uint8_t>(u & 0xFF), static_cast<std::uint8_t>(u >> 8)};
+    writeBytes(offset, b, 2);
+}
+
+void RomFile::flush() {
+    if (fd_ >= 0)
+        ::fdatasync(fd_);
+}

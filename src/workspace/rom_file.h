@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The one open ROM image. Every field access is a single read or write at a file
+// offset with nothing cached, so a write is in the file as soon as the call returns.
+// Reads past the end give 0 and writes past the end are dropped: the file's size
+// never changes.
+class RomFile {
+public:
+    RomFile() = default;
+    ~RomFile();
+    RomFile(const RomFile&) = delete;
+    RomFile& operator=(const RomFile&) = delete;
+
+    // Opens for reading and writing; false when the file cannot be opened for both.
+    bool open(const QString& path);
+    // Closing when nothing is open is no failure.
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    // Size in bytes of the open file, 0 when none is open.
+    std::int64_t size() const;
+
+    std::uint8_t readByte(std::int64_t offset) const;
+    void writeByte(std::int64_t offset, std::uint8_t value);
+    // 16-bit fields are stored low byte first and read as signed.
+    std::int16_t readWord(std::int64_t offset) const;
+    void writeWord(std::int64_t offset, std::int16_t value);
+
+    // Pushes what was written to the disk, so an applied edit survives a crash.
+    void flush();
+
+private:
+    void readBytes(std::int64_t offset, std::uint8_t* out, int count) const;
+    void writeBytes(std::int64_t offset, const std::uint8_t* in, int count);
+
+    int fd_ = -1;
+};

@@ -1,0 +1,83 @@
+#include "rom_fixture.h"
+#include "workspace/rom_file.h"
+
+#include <QFile>
+#include <QTest>
+
+class TestRomFile : public QObject {
+    Q_OBJECT
+private slots:
+    void wordsAreLowByteFirstAndSigned_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("value");
+        QTest::newRow("FF FF") << QByteArray::fromHex("FFFF") << -1;
+        QTest::newRow("00 80") << QByteArray::fromHex("0080") << -32768;
+        QTest::newRow("FF 7F") << QByteArray::fromHex("FF7F") << 32767;
+        QTest::newRow("34 12") << QByteArray::fromHex("3412") << 0x1234;
+    }
+    void wordsAreLowByteFirstAndSigned() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, value);
+        RomFixture fixture;
+        const QByteArray before = fixture.bytes();
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        rom.writeWord(0x14475, static_cast<std::int16_t>(value));
+        QByteArray expected = before;
+        putBytes(expected, 0x14475, stored);
+        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        QCOMPARE(rom.readWord(0x14475), static_cast<std::int16_t>(value));
+    }
+
+    void everyByteValueRoundTrips() {
+        RomFixture fixture;
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        for (int v = 0; v < 256; ++v) {
+            rom.writeByte(0x81DB, static_cast<std::uint8_t>(v));
+            QCOMPARE(rom.readByte(0x81DB), static_cast<std::uint8_t>(v));
+        }
+    }
+
+    // A short file is accepted by the size rule, so editors can reach past its end.
+    void accessPastTheEndNeverChangesTheSize() {
+        RomFixture fixture(syntheticRomImage(100));
+        const QByteArray before = fixture.bytes();
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        QCOMPARE(rom.readByte(100), std::uint8_t{0});
+        QCOMPARE(rom.readWord(5000), std::int16_t{0});
+        // a word across the end: the byte inside is kept, the one outside reads as 0
+        QCOMPARE(rom.readWord(99), static_cast<std::int16_t>(static_cast<std::uint8_t>(before[99])));
+        rom.writeByte(100, 0x12);
+        rom.writeWord(5000, 0x1234);
+        rom.writeWord(99, 0x3456);
+        QByteArray expected = before;
+        putByte(expected, 99, 0x56);
+        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        QCOMPARE(rom.size(), 100);
+    }
+
+    void readOnlyFileCannotBeOpened() {
+        RomFixture fixture;
+        makeReadOnly(fixture);
+        RomFile rom;
+        {
+            ActAsOrdinaryUser user;
+            QVERIFY(!rom.open(fixture.romPath()));
+        }
+        QVERIFY(!rom.isOpen());
+    }
+
+    void closedFileReadsZeroAndIgnoresWrites() {
+        RomFile rom;
+        rom.close();
+        QCOMPARE(rom.readByte(0), std::uint8_t{0});
+        rom.writeByte(0, 1);
+        QCOMPARE(rom.size(), 0);
+        QVERIFY(!rom.open(QStringLiteral("/nonexistent/kaldris.smc")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRomFile)
+#include "test_rom_file.moc"
