@@ -38,8 +38,8 @@ private slots:
         const auto& t = GameText::CharTable();
         for (int b = 0; b < 256; ++b) {
             if (!t[b].isEmpty())
-                expected += (QStringLiteral("%1=").arg(b, 2, 16, QLatin1Char('0')).toUpper() + t[b] +
-                             QLatin1Char('\n'))
+                expected += (QStringLiteral("%1=").arg(b, 2, 16, QLatin1Char('0')).toUpper() +
+                             t[b] + QLatin1Char('\n'))
                                 .toUtf8();
         }
         QCOMPARE(content, expected);
@@ -49,8 +49,10 @@ private slots:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << QByteArray::fromHex("9BB4C703") << QStringLiteral("Bat ");
-        QTest::newRow("empty entries vanish") << QByteArray::fromHex("9B00B400") << QStringLiteral("Ba");
-        QTest::newRow("D7 is three characters") << QByteArray::fromHex("9BD7") << QStringLiteral("B...");
+        QTest::newRow("empty entries vanish")
+            << QByteArray::fromHex("9B00B400") << QStringLiteral("Ba");
+        QTest::newRow("D7 is three characters")
+            << QByteArray::fromHex("9BD7") << QStringLiteral("B...");
         QTest::newRow("length 0") << QByteArray() << QString();
         QTest::newRow("symbols") << QByteArray::fromHex("8FCECFD0D1D2D6D8DADBDCFEFF06")
                                  << QString::fromUtf8("\u00A9!?,'.:/-&%|_*");
@@ -73,14 +75,20 @@ private slots:
         QTest::addColumn<int>("length");
         // stored bytes; "--" keeps the byte that was there
         QTest::addColumn<QString>("written");
-        QTest::newRow("padded with spaces") << QStringLiteral("Bat") << 5 << QStringLiteral("9B B4 C7 03 03");
-        QTest::newRow("unknown character keeps the byte") << QStringLiteral("B#t") << 3 << QStringLiteral("9B -- C7");
-        QTest::newRow("accented letter keeps the byte") << QString::fromUtf8("\u00E9a") << 2 << QStringLiteral("-- B4");
-        QTest::newRow("three dots are three full stops") << QStringLiteral("...") << 3 << QStringLiteral("D2 D2 D2");
+        QTest::newRow("padded with spaces")
+            << QStringLiteral("Bat") << 5 << QStringLiteral("9B B4 C7 03 03");
+        QTest::newRow("unknown character keeps the byte")
+            << QStringLiteral("B#t") << 3 << QStringLiteral("9B -- C7");
+        QTest::newRow("accented letter keeps the byte")
+            << QString::fromUtf8("\u00E9a") << 2 << QStringLiteral("-- B4");
+        QTest::newRow("three dots are three full stops")
+            << QStringLiteral("...") << 3 << QStringLiteral("D2 D2 D2");
         QTest::newRow("cut at the field length")
-            << QStringLiteral("ABCDEFGHIJKLMN") << 12 << QStringLiteral("9A 9B 9C 9D 9E 9F A0 A1 A2 A3 A4 A5");
+            << QStringLiteral("ABCDEFGHIJKLMN") << 12
+            << QStringLiteral("9A 9B 9C 9D 9E 9F A0 A1 A2 A3 A4 A5");
         QTest::newRow("length 0 writes nothing") << QString() << 0 << QString();
-        QTest::newRow("copyright and bar") << QString::fromUtf8("\u00A9|") << 2 << QStringLiteral("8F FE");
+        QTest::newRow("copyright and bar")
+            << QString::fromUtf8("\u00A9|") << 2 << QStringLiteral("8F FE");
     }
     void writeText() {
         QFETCH(QString, text);
@@ -92,7 +100,8 @@ private slots:
         const QStringList codes = written.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int i = 0; i < codes.size(); ++i) {
             if (codes[i] != QStringLiteral("--"))
-                putByte(expected, Field + i, static_cast<std::uint8_t>(codes[i].toUInt(nullptr, 16)));
+                putByte(expected, Field + i,
+                        static_cast<std::uint8_t>(codes[i].toUInt(nullptr, 16)));
         }
         RomFile rom;
         QVERIFY(rom.open(fixture.romPath()));
@@ -129,8 +138,9 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, gameText.ReadText(Field, 4));
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages[0].text,
-                 QStringLiteral("You are missing a vital data file, you will need to reinstall the program to "
-                                "fix this error.  This application will now close."));
+                 QStringLiteral(
+                     "You are missing a vital data file, you will need to reinstall the program to "
+                     "fix this error.  This application will now close."));
         QCOMPARE(platform.messages[0].caption, QStringLiteral("TORVEL"));
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
         QCOMPARE(platform.endStatuses, QList<int>{1});

@@ -48,7 +48,8 @@ private slots:
         QCOMPARE(rom.readByte(100), std::uint8_t{0});
         QCOMPARE(rom.readWord(5000), std::int16_t{0});
         // a word across the end: the byte inside is kept, the one outside reads as 0
-        QCOMPARE(rom.readWord(99), static_cast<std::int16_t>(static_cast<std::uint8_t>(before[99])));
+        QCOMPARE(rom.readWord(99),
+                 static_cast<std::int16_t>(static_cast<std::uint8_t>(before[99])));
         rom.writeByte(100, 0x12);
         rom.writeWord(5000, 0x1234);
         rom.writeWord(99, 0x3456);

@@ -1,0 +1,80 @@
+#include "editors/general/name_tables.h"
+#include "rom_fixture.h"
+#include "workspace/game_text.h"
+#include "workspace/rom_file.h"
+
+#include <QTest>
+
+using namespace NameTables;
+
+class TestNameTables : public QObject {
+    Q_OBJECT
+private slots:
+    // The name lands in exactly its field: spaces first, then the text.
+    void writeNameStaysInItsField_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("empty name is all spaces")
+            << MonsterNameTable.offset(0) << 16 << QString() << QByteArray(16, '\x03');
+        QTest::newRow("last attack name")
+            << AttackNameTable.offset(159) << 12 << QStringLiteral("Ab")
+            << QByteArray::fromHex("9AB5030303030303030303 03").replace(' ', "");
+        QTest::newRow("last area name") << AreaNameTable.offset(36) << 16 << QStringLiteral("Z")
+                                        << QByteArray::fromHex("B3") + QByteArray(15, '\x03');
+        QTest::newRow("last armour name")
+            << ItemNameTable.offset(0x3F) << 12 << QStringLiteral("a1")
+            << QByteArray::fromHex("B491") + QByteArray(10, '\x03');
+        QTest::newRow("character 8") << CharacterNames.offset(8) << 8 << QStringLiteral("Kaldris!")
+                                     << QByteArray::fromHex("A4B4BFB7C5BCC6CE");
+        QTest::newRow("uncoded character stored as space")
+            << TitleTextBlock[6].offset << 5 << QStringLiteral("A#B")
+            << QByteArray::fromHex("9A039B0303");
+    }
+    void writeNameStaysInItsField() {
+        QFETCH(int, offset);
+        QFETCH(int, length);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, stored);
+        RomFixture fixture;
+        QByteArray expected = fixture.bytes();
+        putBytes(expected, offset, stored);
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        FakePlatform platform;
+        GameText text(rom, fixture.tablePath(), platform);
+        writeName(text, offset, name, static_cast<std::int16_t>(length));
+        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+    }
+
+    void fieldBounds_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("expectedFirst");
+        QTest::addColumn<int>("expectedLast");
+        QTest::newRow("attack 159") << AttackNameTable.offset(159)
+                                    << AttackNameTable.offset(159) + 11 << 0x64D94 << 0x64D9F;
+        QTest::newRow("area 36") << AreaNameTable.offset(36) << AreaNameTable.offset(36) + 15
+                                 << 0x64310 << 0x6431F;
+        QTest::newRow("item 0x3F")
+            << ItemNameTable.offset(0x3F) << ItemNameTable.offset(0x3F) + 11 << 0x64614 << 0x6461F;
+        QTest::newRow("character 8")
+            << CharacterNames.offset(8) << CharacterNames.offset(8) + 7 << 0x65530 << 0x65537;
+        QTest::newRow("title 5") << TitleTextBlock[5].offset << TitleTextBlock[5].offset + 15
+                                 << 0x610F3 << 0x61102;
+        QTest::newRow("monster 80")
+            << MonsterNameTable.offset(80) << MonsterNameTable.end() - 1 << 0x652A0 << 0x652AF;
+    }
+    void fieldBounds() {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, expectedFirst);
+        QFETCH(int, expectedLast);
+        QCOMPARE(first, expectedFirst);
+        QCOMPARE(last, expectedLast);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNameTables)
+#include "test_name_tables.moc"
