@@ -79,8 +79,9 @@ void GameText::WriteText(std::int32_t offset, const QString& text, std::int16_t 
 void GameText::CheckDataFile(const QString& path, Platform& platform) {
     if (QFileInfo(path).isFile())
         return;
-    platform.messageBox(QStringLiteral("You are missing a vital data file, you will need to reinstall "
-                                       "the program to fix this error.  This application will now close."),
-                        QString::fromLatin1(ProgramInfo::AppTitle), Platform::Icon::Critical);
+    platform.messageBox(
+        QStringLiteral("You are missing a vital data file, you will need to reinstall "
+                       "the program to fix this error.  This application will now close."),
+        QString::fromLatin1(ProgramInfo::AppTitle), Platform::Icon::Critical);
     platform.endProgram(1);
 }

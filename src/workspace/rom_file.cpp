@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-RomFile::~RomFile() { close(); }
+RomFile::~RomFile() {
+    close();
+}
 
 bool RomFile::open(const QString& path) {
     close();
@@ -82,7 +84,9 @@ std::uint8_t RomFile::readByte(std::int64_t offset) const {
     return b;
 }
 
-void RomFile::writeByte(std::int64_t offset, std::uint8_t value) { writeBytes(offset, &value, 1); }
+void RomFile::writeByte(std::int64_t offset, std::uint8_t value) {
+    writeBytes(offset, &value, 1);
+}
 
 std::int16_t RomFile::readWord(std::int64_t offset) const {
     std::uint8_t b[2];
@@ -92,7 +96,8 @@ std::int16_t RomFile::readWord(std::int64_t offset) const {
 
 void RomFile::writeWord(std::int64_t offset, std::int16_t value) {
     const auto u = static_cast<std::uint16_t>(value);
-    const std::uint8_t b[2] = {static_cast<std::uint8_t>(u & 0xFF), static_cast<std::uint8_t>(u >> 8)};
+    const std::uint8_t b[2] = {static_cast<std::uint8_t>(u & 0xFF),
+                               static_cast<std::uint8_t>(u >> 8)};
     writeBytes(offset, b, 2);
 }
 
