@@ -5,10 +5,33 @@
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
+void TextBox::setWidthInCharacters(int characters) {
+    widthInCharacters_ = characters;
+    setSizePolicy(characters > 0 ? QSizePolicy::Fixed : QSizePolicy::Expanding,
+                  sizePolicy().verticalPolicy());
+    updateGeometry();
+}
+
+QSize TextBox::sizeHint() const {
+    QSize size = QLineEdit::sizeHint();
+    if (widthInCharacters_ > 0) {
+        // QLineEdit's own hint is 17 'x' wide; trade those for the characters wanted.
+        const QFontMetrics metrics = fontMetrics();
+        const int character = std::max(metrics.horizontalAdvance(QLatin1Char('0')),
+                                       metrics.horizontalAdvance(QLatin1Char('x')));
+        size.rwidth() +=
+            (widthInCharacters_ + 1) * character - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    }
+    return size;
+}
+
+bool TextBox::typesCharacter(const QKeyEvent& event) {
+    return !event.text().isEmpty() && event.key() != Qt::Key_Delete;
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
-    const bool typesCharacter = !typed.isEmpty() && event->key() != Qt::Key_Delete;
-    if (!typesCharacter) {
+    if (!typesCharacter(*event)) {
         QLineEdit::keyPressEvent(event);
         return;
     }

@@ -15,9 +15,16 @@ public:
     void setTypingLimit(int limit) { typingLimit_ = limit; }
     bool digitsOnly() const { return digitsOnly_; }
     void setDigitsOnly(bool on) { digitsOnly_ = on; }
+    // Sizes the box for this many characters in its own font and keeps it at
+    // that width; 0 restores the line edit's usual width.
+    void setWidthInCharacters(int characters);
+    QSize sizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // True for a key that types a character (Backspace and control keys included),
+    // false for keys that only move or delete (arrows, Delete).
+    static bool typesCharacter(const QKeyEvent& event);
     // Lets a subclass drop a typed character after the built-in filters passed it.
     virtual bool acceptsTypedText(const QString& text) {
         Q_UNUSED(text);
@@ -27,4 +34,5 @@ protected:
 private:
     int typingLimit_ = 32767;
     bool digitsOnly_ = false;
+    int widthInCharacters_ = 0;
 };

@@ -1,0 +1,136 @@
+#include "editors/frame/editor_form.h"
+
+#include "editors/frame/numeric_box.h"
+#include "workspace/pictures.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QPixmap infoPixmap(const QStyle& style) {
+    QPixmap picture;
+    if (picture.load(QString::fromLatin1(Pictures::InfoIcon)))
+        return picture;
+    return style.standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16, 16);
+}
+
+} // namespace
+
+EditorForm::EditorForm(const QString& title, const QString& romName, QWidget* parent)
+    : QDialog(parent), ApplyCMD(makeButton(QStringLiteral("Apply"), "ApplyCMD", this)),
+      QuitCMD(makeButton(QStringLiteral("Cancel"), "QuitCMD", this)), frame_(new QVBoxLayout(this)),
+      content_(new QWidget(this)), bottom_(new QHBoxLayout) {
+    setWindowTitle(title + romName);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    frame_->addWidget(content_);
+    bottom_->addStretch();
+    bottom_->addWidget(ApplyCMD);
+    bottom_->addWidget(QuitCMD);
+    frame_->addLayout(bottom_);
+    frame_->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ApplyCMD, &QPushButton::clicked, this, &EditorForm::runApply);
+    connect(QuitCMD, &QPushButton::clicked, this, &EditorForm::close);
+}
+
+void EditorForm::setInfoText(const QString& text) {
+    if (!infoText_) {
+        infoIcon_ = new QLabel(this);
+        infoIcon_->setObjectName(QStringLiteral("InfoIMG"));
+        infoIcon_->setPixmap(infoPixmap(*style()));
+        infoIcon_->setFixedSize(16, 16);
+        infoIcon_->setAccessibleName(QStringLiteral("Information"));
+        infoText_ = new QLabel(this);
+        infoText_->setObjectName(QStringLiteral("InfoLBL"));
+        bottom_->insertWidget(0, infoIcon_);
+        bottom_->insertWidget(1, infoText_);
+    }
+    infoText_->setText(text);
+    infoIcon_->setVisible(!text.isEmpty());
+    infoText_->setVisible(!text.isEmpty());
+}
+
+void EditorForm::setQuitCaption(const QString& caption) {
+    QuitCMD->setText(caption);
+}
+
+QProgressBar* EditorForm::progressBar() {
+    if (!bar_) {
+        bar_ = new QProgressBar(this);
+        bar_->setObjectName(QStringLiteral("pbar"));
+        bar_->setAccessibleName(QStringLiteral("Loading"));
+        bar_->setMinimum(0);
+        bar_->setTextVisible(false);
+        QSizePolicy policy = bar_->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        bar_->setSizePolicy(policy);
+        bar_->hide();
+        frame_->insertWidget(frame_->indexOf(content_) + 1, bar_);
+    }
+    return bar_;
+}
+
+void EditorForm::commitFocusedBox() {
+    if (auto* box = qobject_cast<NumericBox*>(focusWidget()))
+        box->correct();
+}
+
+void EditorForm::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void EditorForm::closeEvent(QCloseEvent* event) {
+    // A close asked for while Apply runs (its list reload yields to the event
+    // loop) waits until the record is written.
+    if (applying_) {
+        closeAfterApply_ = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void EditorForm::runApply() {
+    if (applying_)
+        return;
+    {
+        const QScopedValueRollback<bool> running(applying_, true);
+        commitFocusedBox();
+        apply();
+    }
+    if (closeAfterApply_) {
+        closeAfterApply_ = false;
+        close();
+    }
+}

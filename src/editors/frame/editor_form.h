@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+
+class QHBoxLayout;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QVBoxLayout;
+
+// The window every editor is made of: caption, content, progress bar, and along
+// the bottom the info strip and the buttons Apply and Cancel. A subclass lays
+// out its controls in contentArea() and writes its record in apply().
+//
+// Neither button is a default or cancel button: Enter and Escape press nothing.
+// Cancel and the window's close box close without writing.
+class EditorForm : public QDialog {
+    Q_OBJECT
+public:
+    // The caption is title + romName, set once: title ends in " - ".
+    EditorForm(const QString& title, const QString& romName, QWidget* parent = nullptr);
+
+protected:
+    // Writes the shown record. Runs on ApplyCMD after the focused box's correction,
+    // and never while a previous Apply is still running.
+    virtual void apply() = 0;
+
+    // The area above the progress bar and the bottom strip; give it a layout.
+    QWidget* contentArea() const { return content_; }
+    // The hint beside the info icon; without one the strip shows neither.
+    void setInfoText(const QString& text);
+    void setQuitCaption(const QString& caption);
+    // `pbar`, made on first use, so a window without fills has none. Hidden except
+    // during a fill; its place is kept so the fixed-size window never jumps.
+    QProgressBar* progressBar();
+    // Runs the leaving rule of the numeric box that holds the focus, since Apply
+    // can be reached without the focus leaving it.
+    void commitFocusedBox();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    QPushButton* const ApplyCMD;
+    QPushButton* const QuitCMD;
+
+private:
+    void runApply();
+
+    QVBoxLayout* frame_;
+    QWidget* content_;
+    QHBoxLayout* bottom_;
+    QLabel* infoIcon_ = nullptr;
+    QLabel* infoText_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    bool applying_ = false;
+    bool closeAfterApply_ = false;
+};

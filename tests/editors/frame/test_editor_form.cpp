@@ -1,0 +1,329 @@
+#include "editors/frame/editor_form.h"
+#include "editors/frame/flag_list.h"
+#include "editors/frame/form_rows.h"
+#include "editors/frame/hex_label.h"
+#include "editors/frame/name_list_fill.h"
+#include "editors/frame/numeric_box.h"
+#include "widget_helpers.h"
+
+#include <QAccessible>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+const QString RomName = QStringLiteral("KALDRIS ROM NAME      ");
+
+// An editor of the usual shape: a record list on the left, boxes on the right.
+class SampleForm : public EditorForm {
+public:
+    SampleForm() : EditorForm(QStringLiteral("Monster Editor - "), RomName) {
+        setInfoText(QStringLiteral("Use asterisks \"*\" for line breaks."));
+        progressBar()->setMaximum(80);
+
+        auto* columns = new QHBoxLayout(contentArea());
+        columns->setContentsMargins({});
+        list->setObjectName(QStringLiteral("MonsterLST"));
+        list->setAccessibleName(QStringLiteral("Monsters"));
+        columns->addWidget(list);
+        auto* rows = new QFormLayout;
+        columns->addLayout(rows);
+        name = addTextRow(*rows, QStringLiteral("Name:"), QStringLiteral("NameTXT"), 16);
+        hp = addNumericRow(*rows, QStringLiteral("HP:"), QStringLiteral("HPTXT"), 65535, 5);
+        strength =
+            addNumericRow(*rows, QStringLiteral("Strength:"), QStringLiteral("STRTXT"), 255, 5);
+        auto* most = new QLabel(QStringLiteral(" -->  MAX Value = 765"));
+        most->setObjectName(QStringLiteral("MostEXP"));
+        QFont bold = most->font();
+        bold.setBold(true);
+        most->setFont(bold);
+        exp = addNumericRow(*rows, QStringLiteral("EXP:"), QStringLiteral("EXPTXT"), 765, 3, most);
+        rows->addRow(QStringLiteral("Status:"), flags);
+
+        fillNames();
+        list->setCurrentRow(0);
+        hp->setText(QStringLiteral("65535"));
+        strength->setText(QStringLiteral("12"));
+        exp->setText(QStringLiteral("765"));
+    }
+
+    QListWidget* list = new QListWidget;
+    TextBox* name = nullptr;
+    NumericBox* hp = nullptr;
+    NumericBox* strength = nullptr;
+    NumericBox* exp = nullptr;
+    FlagList* flags = new FlagList(
+        {"Poison", "Sleep", "Paralysis", "Confusion", "Silence", "Petrify", "Blind", "Death"});
+
+    // Called in the middle of the list reload of each Apply.
+    std::function<void()> duringApply;
+    int applies = 0;
+    int appliesRunning = 0;
+    QString strengthSeen;
+    bool closedWhileApplying = false;
+
+protected:
+    void apply() override {
+        ++applies;
+        ++appliesRunning;
+        strengthSeen = strength->text();
+        const int row = selectedRow(*list);
+        fillNames([this](int entry) {
+            if (entry == 40 && duringApply)
+                duringApply();
+        });
+        closedWhileApplying = closedWhileApplying || !isVisible();
+        list->setCurrentRow(row);
+        --appliesRunning;
+    }
+
+private:
+    void fillNames(const std::function<void(int)>& atRow = {}) {
+        fillNameList(*list, 81,
+                     [&atRow](int entry) {
+                         if (atRow)
+                             atRow(entry);
+                         return hexLabel(static_cast<unsigned>(entry)) + QStringLiteral(" Monster");
+                     },
+                     {.bar = progressBar()});
+    }
+};
+
+QPushButton* button(const EditorForm& form, const char* name) {
+    return form.findChild<QPushButton*>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestEditorForm : public QObject {
+    Q_OBJECT
+private slots:
+    void frame() {
+        SampleForm form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Monster Editor - ") + RomName);
+        for (const char* name : {"ApplyCMD", "QuitCMD"}) {
+            QPushButton* pressed = button(form, name);
+            QVERIFY(pressed);
+            QVERIFY(!pressed->isDefault());
+            QVERIFY(!pressed->autoDefault());
+        }
+        QCOMPARE(button(form, "ApplyCMD")->text(), QStringLiteral("Apply"));
+        QCOMPARE(button(form, "QuitCMD")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(form.font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(form.font().pointSizeF(), 8.25);
+        QCOMPARE(form.layout()->sizeConstraint(), QLayout::SetFixedSize);
+        QVERIFY(
+            !(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+        const auto* icon = form.findChild<QLabel*>(QStringLiteral("InfoIMG"));
+        QVERIFY(icon);
+        QCOMPARE(icon->pixmap().size(), QSize(16, 16));
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("InfoLBL"))->text(),
+                 QStringLiteral("Use asterisks \"*\" for line breaks."));
+        const auto* bar = form.findChild<QProgressBar*>(QStringLiteral("pbar"));
+        QVERIFY(bar);
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 80);
+        QVERIFY(bar->isHidden());
+        QCOMPARE(form.list->count(), 81);
+        QCOMPARE(selectedRow(*form.list), 0);
+    }
+
+    void windowWithoutHintOrBar() {
+        class CloseForm : public EditorForm {
+        public:
+            CloseForm() : EditorForm(QStringLiteral("Character Magic Editor - "), RomName) {
+                setQuitCaption(QStringLiteral("Close"));
+            }
+
+        protected:
+            void apply() override {}
+        } form;
+        QCOMPARE(button(form, "QuitCMD")->text(), QStringLiteral("Close"));
+        QVERIFY(!form.findChild<QProgressBar*>());
+        QVERIFY(!form.findChild<QLabel*>(QStringLiteral("InfoIMG")));
+    }
+
+    void enterAndEscapePressNothing_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("focus");
+        for (const char* focus : {"STRTXT", "ApplyCMD", "QuitCMD", "MonsterLST"}) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+                QTest::addRow("%s %s", focus, qPrintable(QKeySequence(key).toString()))
+                    << key << focus;
+            }
+        }
+    }
+    void enterAndEscapePressNothing() {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, focus);
+        SampleForm form;
+        QVERIFY(showActive(form));
+        auto* target = form.findChild<QWidget*>(focus);
+        QVERIFY(focusBox(*target));
+        QTest::keyClick(target, key);
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.applies, 0);
+    }
+
+    void cancelAndCloseBoxWriteNothing_data() {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Cancel") << true;
+        QTest::newRow("close box") << false;
+    }
+    void cancelAndCloseBoxWriteNothing() {
+        QFETCH(bool, byButton);
+        SampleForm form;
+        bool typed = false;
+        // runs inside exec(), as the main window opens an editor; closes in any case
+        QTimer::singleShot(0, &form, [&] {
+            if (QTest::qWaitForWindowActive(&form) && focusBox(*form.strength)) {
+                QTest::keyClicks(form.strength, QStringLiteral("9"));
+                typed = form.strength->text() == QStringLiteral("129");
+            }
+            if (byButton)
+                QTest::mouseClick(button(form, "QuitCMD"), Qt::LeftButton);
+            else
+                form.close();
+        });
+        QCOMPARE(form.exec(), int(QDialog::Rejected));
+        QVERIFY(typed);
+        QCOMPARE(form.applies, 0);
+    }
+
+    // Apply reads the boxes only after the focused one is corrected, also when
+    // the click does not move the focus.
+    void applyReadsCorrectedBoxes_data() {
+        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("click, over the cap") << true << "300" << false << "255";
+        QTest::newRow("no focus move, over the cap") << false << "300" << false << "255";
+        QTest::newRow("click, emptied") << true << "" << false << "0";
+        QTest::newRow("no focus move, emptied") << false << "" << false << "0";
+        QTest::newRow("click, pasted word") << true << "ten" << true << "0";
+        QTest::newRow("no focus move, pasted word") << false << "ten" << true << "0";
+    }
+    void applyReadsCorrectedBoxes() {
+        QFETCH(bool, byMouse);
+        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        QFETCH(QString, seen);
+        SampleForm form;
+        QVERIFY(showActive(form));
+        QVERIFY(focusBox(*form.strength));
+        form.strength->clear();
+        if (pasted)
+            form.strength->insert(typed);
+        else
+            QTest::keyClicks(form.strength, typed);
+        if (byMouse)
+            QTest::mouseClick(button(form, "ApplyCMD"), Qt::LeftButton);
+        else
+            button(form, "ApplyCMD")->click();
+        QCOMPARE(form.applies, 1);
+        QCOMPARE(form.strengthSeen, seen);
+        QCOMPARE(selectedRow(*form.list), 0);
+        QVERIFY(form.findChild<QProgressBar*>(QStringLiteral("pbar"))->isHidden());
+    }
+
+    // While Apply reloads its list, a second Apply is refused and a close waits
+    // for the first to end.
+    void applyRunsToItsEnd_data() {
+        QTest::addColumn<QString>("during");
+        QTest::newRow("Apply") << "ApplyCMD";
+        QTest::newRow("Cancel") << "QuitCMD";
+        QTest::newRow("close box") << "";
+    }
+    void applyRunsToItsEnd() {
+        QFETCH(QString, during);
+        SampleForm form;
+        QVERIFY(showActive(form));
+        form.list->setCurrentRow(7);
+        int runningInside = 0;
+        form.duringApply = [&] {
+            if (runningInside > 0)
+                return;
+            if (during.isEmpty())
+                form.close();
+            else
+                button(form, qPrintable(during))->click();
+            runningInside = form.appliesRunning;
+        };
+        button(form, "ApplyCMD")->click();
+        QCOMPARE(runningInside, 1);
+        QCOMPARE(form.applies, 1);
+        QVERIFY(!form.closedWhileApplying);
+        QCOMPARE(selectedRow(*form.list), 7);
+        QCOMPARE(form.isVisible(), during == QStringLiteral("ApplyCMD"));
+    }
+
+    void rowsAreNamedByTheirCaptions_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("HP") << "HPTXT"
+                            << "HP:" << 65535 << 5;
+        QTest::newRow("Strength") << "STRTXT"
+                                  << "Strength:" << 255 << 5;
+        QTest::newRow("EXP") << "EXPTXT"
+                             << "EXP:" << 765 << 3;
+        QTest::newRow("Name") << "NameTXT"
+                              << "Name:" << -1 << 16;
+    }
+    void rowsAreNamedByTheirCaptions() {
+        QFETCH(QString, box);
+        QFETCH(QString, caption);
+        QFETCH(int, cap);
+        QFETCH(int, limit);
+        SampleForm form;
+        auto* found = form.findChild<TextBox*>(box);
+        QVERIFY(found);
+        QCOMPARE(found->typingLimit(), limit);
+        if (auto* numeric = qobject_cast<NumericBox*>(found)) {
+            QCOMPARE(numeric->cap(), cap);
+            QVERIFY(numeric->digitsOnly());
+        }
+        QLabel* label = captionOf(*found);
+        QVERIFY(label);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->buddy(), found);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(found);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
+
+        // a hidden box hides its caption and whatever stands beside it
+        QVERIFY(showActive(form));
+        auto* rows = form.findChild<QFormLayout*>();
+        rows->setRowVisible(label, false);
+        QVERIFY(!label->isVisible());
+        QVERIFY(!found->isVisible());
+        const auto* most = form.findChild<QLabel*>(QStringLiteral("MostEXP"));
+        QCOMPARE(most->isVisible(), box != QStringLiteral("EXPTXT"));
+    }
+
+    // A value the program puts in is shown whole, so the box is wide enough for the cap.
+    void boxesFitTheirCap() {
+        SampleForm form;
+        QVERIFY(showActive(form));
+        for (NumericBox* box : {form.hp, form.strength, form.exp}) {
+            const int text = box->fontMetrics().horizontalAdvance(QString::number(box->cap()));
+            QVERIFY2(box->width() > text, qPrintable(box->objectName()));
+        }
+        grabIfAsked(form, QStringLiteral("editor_form"));
+        form.duringApply = [&form] { grabIfAsked(form, QStringLiteral("editor_form_filling")); };
+        button(form, "ApplyCMD")->click();
+    }
+};
+
+QTEST_MAIN(TestEditorForm)
+#include "test_editor_form.moc"
