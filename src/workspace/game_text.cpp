@@ -4,8 +4,10 @@
 #include "workspace/program_info.h"
 #include "workspace/rom_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -50,7 +52,8 @@ std::optional<std::uint8_t> encode(QChar c) {
 } // namespace
 
 GameText::GameText(RomFile& rom, QString tableFile, Platform& platform)
-    : rom_(rom), tableFile_(std::move(tableFile)), platform_(platform) {}
+    : rom_(rom), tableFile_(std::move(tableFile)), tableFileNative_(QFile::encodeName(tableFile_)),
+      platform_(platform) {}
 
 const std::array<QString, 256>& GameText::CharTable() {
     static const std::array<QString, 256> table = LoadCharTable();
@@ -58,22 +61,27 @@ const std::array<QString, 256>& GameText::CharTable() {
 }
 
 QString GameText::ReadText(std::int32_t offset, std::int16_t length) const {
-    CheckDataFile(tableFile_, platform_);
+    struct stat st {};
+    if (::stat(tableFileNative_.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        CheckDataFile(tableFile_, platform_);
     QString text;
-    for (int i = 0; i < length; ++i)
-        text += CharTable()[rom_.readByte(std::int64_t{offset} + i)];
+    text.reserve(length);
+    for (const char byte : rom_.readBlock(offset, length))
+        text += CharTable()[static_cast<std::uint8_t>(byte)];
     return text;
 }
 
 void GameText::WriteText(std::int32_t offset, const QString& text, std::int16_t length) {
     if (length <= 0)
         return;
-    QString work = text.left(length);
-    work = work.leftJustified(length, QLatin1Char(' '));
+    const QString work = text.left(length).leftJustified(length, QLatin1Char(' '));
+    // The field is read first so a character without a code keeps the byte under it.
+    QByteArray field = rom_.readBlock(offset, length);
     for (int i = 0; i < length; ++i) {
         if (const auto code = encode(work[i]))
-            rom_.writeByte(std::int64_t{offset} + i, *code);
+            field[i] = static_cast<char>(*code);
     }
+    rom_.writeBlock(offset, field);
 }
 
 void GameText::CheckDataFile(const QString& path, Platform& platform) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -31,5 +32,6 @@ public:
 private:
     RomFile& rom_;
     QString tableFile_;
+    QByteArray tableFileNative_; // for the test at every read, made once
     Platform& platform_;
 };

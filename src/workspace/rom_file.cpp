@@ -101,6 +101,18 @@ void RomFile::writeWord(std::int64_t offset, std::int16_t value) {
     writeBytes(offset, b, 2);
 }
 
+QByteArray RomFile::readBlock(std::int64_t offset, int count) const {
+    QByteArray bytes(std::max(count, 0), '\0');
+    readBytes(offset, reinterpret_cast<std::uint8_t*>(bytes.data()),
+              static_cast<int>(bytes.size()));
+    return bytes;
+}
+
+void RomFile::writeBlock(std::int64_t offset, const QByteArray& bytes) {
+    writeBytes(offset, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+               static_cast<int>(bytes.size()));
+}
+
 void RomFile::flush() {
     if (fd_ >= 0)
         ::fdatasync(fd_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -27,6 +28,10 @@ public:
     // 16-bit fields are stored low byte first and read as signed.
     std::int16_t readWord(std::int64_t offset) const;
     void writeWord(std::int64_t offset, std::int16_t value);
+
+    // A field of several bytes in one read or write, with the same rules at the end.
+    QByteArray readBlock(std::int64_t offset, int count) const;
+    void writeBlock(std::int64_t offset, const QByteArray& bytes);
 
     // Pushes what was written to the disk, so an applied edit survives a crash.
     void flush();

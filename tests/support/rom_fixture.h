@@ -32,8 +32,7 @@ private:
 };
 
 // Every offset where the two images differ, as "OFFSET: XX, expected YY" in hex,
-// plus a line for a difference in size. Empty when the images are equal, so
-// QCOMPARE(imageDifferences(actual, expected), QStringList{}) shows what went wrong.
+// plus a line for a difference in size. Empty when the images are equal.
 QStringList imageDifferences(const QByteArray& actual, const QByteArray& expected);
 // Puts bytes into an expected image.
 void putBytes(QByteArray& image, qint64 offset, const QByteArray& bytes);
@@ -56,3 +55,11 @@ private:
 
 // Makes the ROM read-only and its folder reachable by an ordinary user.
 void makeReadOnly(const RomFixture& fixture);
+
+// Fails the test with the differing bytes listed when the two images differ.
+#define KALDRIS_COMPARE_IMAGE(actual, expected)                                                    \
+    do {                                                                                           \
+        const QStringList differences_ = imageDifferences((actual), (expected));                   \
+        QVERIFY2(differences_.isEmpty(),                                                           \
+                 qPrintable(differences_.mid(0, 24).join(QStringLiteral("; "))));                  \
+    } while (false)

@@ -108,7 +108,7 @@ private slots:
         FakePlatform platform;
         GameText gameText(rom, fixture.tablePath(), platform);
         gameText.WriteText(Field, text, static_cast<std::int16_t>(length));
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
     }
 
     // Every byte with a one-character entry reads back as itself after a write.

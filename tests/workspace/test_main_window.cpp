@@ -436,7 +436,7 @@ private slots:
         QVERIFY(action(form, "mnuSave")->isEnabled());
         QVERIFY(!action(form, "mnuTips")->isEnabled());
         QVERIFY(!action(form, "mnuInfo")->isEnabled());
-        QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
     }
 
     void saveThreeCharacterName() {
@@ -451,7 +451,7 @@ private slots:
         QCOMPARE(nameBox(form)->text(), QStringLiteral("Abc"));
         form.SaveROM();
         putBytes(expected, NameOffset, QByteArray("Abc") + QByteArray(19, ' '));
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
         const QString shown = QStringLiteral("Abc") + QString(19, QLatin1Char(' '));
         QCOMPARE(nameBox(form)->text(), shown);
         QCOMPARE(form.windowTitle(), ProgramInfo::openTitle(shown));
@@ -468,7 +468,7 @@ private slots:
         nameBox(form)->setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"));
         form.SaveROM();
         putBytes(expected, NameOffset, QByteArray("ABCDEFGHIJKLMNOPQRSTUV"));
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
         QCOMPARE(nameBox(form)->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUV"));
     }
 
@@ -483,7 +483,7 @@ private slots:
         versionBox(form)->setText(QStringLiteral("7"));
         form.SaveROM();
         putByte(expected, VersionOffset, 0x07);
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
         QCOMPARE(versionBox(form)->text(), QStringLiteral("7"));
     }
 
@@ -505,7 +505,7 @@ private slots:
         const QByteArray before = fixture.bytes();
         versionBox(form)->setText(text);
         form.SaveROM();
-        QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
         QCOMPARE(versionBox(form)->text(), QStringLiteral("66"));
     }
 
@@ -533,7 +533,7 @@ private slots:
         QCOMPARE(versionBox(form)->text(), QString::number(first));
         const QByteArray before = fixture.bytes();
         form.SaveROM();
-        QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
         QCOMPARE(versionBox(form)->text(), QString::number(first));
     }
 
@@ -556,7 +556,7 @@ private slots:
         form.CloseROM();
         verifyClosedState(form, Black);
         QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
     }
 
     void secondOpenClosesTheFirst() {
@@ -654,7 +654,7 @@ private slots:
         QCOMPARE(platform.endStatuses, QList<int>{0});
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(!form.rom().isOpen());
-        QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
     }
 
     void menuItemsAndButtonsRunTheirProcedures() {
@@ -674,7 +674,7 @@ private slots:
         versionBox(form)->setText(QStringLiteral("12"));
         action(form, "mnuSave")->trigger();
         putByte(expected, VersionOffset, 12);
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
         action(form, "mnuWWW")->trigger();
         QCOMPARE(platform.openedPages, QStringList{QString::fromLatin1(ProgramInfo::HomePageUrl)});
         QVERIFY(platform.messages.isEmpty());
@@ -766,7 +766,7 @@ private slots:
             if (!editorTableHasOpener(item->text(0)))
                 clickNode(form, item->text(0));
         }
-        QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
         QVERIFY(platform.messages.isEmpty());
     }
 

@@ -71,7 +71,7 @@ private slots:
         QVERIFY(rom.open(fixture.romPath()));
         SaveROMIName(rom, text);
         putBytes(expected, NameOffset, field);
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
     }
 
     // Every byte value comes back as the same byte, 22 at a time.
@@ -87,7 +87,7 @@ private slots:
                 rom.writeByte(NameOffset + i, static_cast<std::uint8_t>(field[i]));
             const QByteArray before = fixture.bytes();
             SaveROMIName(rom, RomHeader::readName(rom));
-            QCOMPARE(imageDifferences(fixture.bytes(), before), QStringList{});
+            KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
         }
     }
 

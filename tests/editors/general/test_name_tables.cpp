@@ -45,7 +45,7 @@ private slots:
         FakePlatform platform;
         GameText text(rom, fixture.tablePath(), platform);
         writeName(text, offset, name, static_cast<std::int16_t>(length));
-        QCOMPARE(imageDifferences(fixture.bytes(), expected), QStringList{});
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
     }
 
     void fieldBounds_data() {
