@@ -3,10 +3,15 @@
 //   QT_QPA_PLATFORM=offscreen screenshots DIR
 // To add a window, add a row to shots() below.
 
+#include "editors/general/monster_editor.h"
+#include "editors/general/monster_rules.h"
+#include "editors/general/name_tables.h"
 #include "workspace/about_box.h"
+#include "workspace/game_text.h"
 #include "workspace/main_window.h"
 #include "workspace/platform.h"
 #include "workspace/qt_platform.h"
+#include "workspace/rom_file.h"
 #include "workspace/rom_header.h"
 
 #include <QAbstractItemView>
@@ -56,6 +61,31 @@ struct Workspace {
     ScriptedPlatform platform;
     QString tablePath;
 };
+
+// A few monsters for the monster editor's list, written with the game's own code.
+void putSampleMonsters(Workspace& ws) {
+    const char* const names[] = {"Slime", "Bat", "Goblin", "Wisp", "Ogre", "Lizardman"};
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    for (int i = 0; i < MonsterRecords::Count; ++i) {
+        const QString name = QString::fromLatin1(names[i % 6]) +
+                             (i < 6 ? QString() : QStringLiteral(" %1").arg(i / 6 + 1));
+        writeName(text, NameTables::MonsterNameTable.offset(i), name,
+                  NameTables::MonsterNameTable.length);
+        const std::int32_t stat = MonsterRecords::stat(i);
+        rom.writeWord(stat + MonsterRecords::Hp, static_cast<std::int16_t>(30 + 45 * i));
+        rom.writeByte(stat + MonsterRecords::Strength, static_cast<std::uint8_t>(5 + 3 * i));
+        rom.writeByte(stat + MonsterRecords::Defense, static_cast<std::uint8_t>(4 + 2 * i));
+        rom.writeByte(stat + MonsterRecords::Speed, static_cast<std::uint8_t>(8 + i));
+        rom.writeByte(stat + MonsterRecords::MagicPower, static_cast<std::uint8_t>(2 * i));
+        rom.writeByte(stat + MonsterRecords::Counter, i % 3 == 0 ? 8 : 0);
+        rom.writeByte(MonsterRecords::reward(i) + MonsterRecords::Exp,
+                      static_cast<std::uint8_t>(1 + i));
+        rom.writeByte(MonsterRecords::reward(i) + MonsterRecords::Gp,
+                      static_cast<std::uint8_t>(3 + i));
+    }
+}
 
 // Shows the window, lets it lay out and paint, and grabs it.
 QPixmap grabShown(QWidget& window) {
@@ -119,6 +149,14 @@ std::vector<Shot> shots() {
              About about(ws.platform);
              return grabShown(about);
          }},
+        {"monster_editor.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form2 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             return grabShown(form);
+         }},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -151,6 +189,7 @@ int main(int argc, char* argv[]) {
         return 1;
     table.close();
     rom.close();
+    putSampleMonsters(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);

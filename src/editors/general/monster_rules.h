@@ -4,6 +4,40 @@
 #include <cstdint>
 #include <optional>
 
+// Where a monster lies: three parallel tables indexed by the monster, the names
+// being the third (NameTables::MonsterNameTable).
+namespace MonsterRecords {
+
+inline constexpr int Count = 81;
+
+inline constexpr std::int32_t RewardBase = 0x1437D;
+inline constexpr std::int32_t RewardSize = 3;
+inline constexpr std::int32_t Exp = 0;
+inline constexpr std::int32_t Gp = 1;
+
+inline constexpr std::int32_t StatBase = 0x14475;
+inline constexpr std::int32_t StatSize = 14;
+inline constexpr std::int32_t Hp = 0; // 16 bits, low byte first
+inline constexpr std::int32_t Strength = 2;
+inline constexpr std::int32_t Defense = 3;
+inline constexpr std::int32_t Speed = 4;
+inline constexpr std::int32_t MagicPower = 5;
+inline constexpr std::int32_t Byte8 = 7;
+inline constexpr std::int32_t Counter = 13;
+
+constexpr std::int32_t reward(int monster) {
+    return RewardBase + RewardSize * monster;
+}
+constexpr std::int32_t stat(int monster) {
+    return StatBase + StatSize * monster;
+}
+
+// The five bytes between the two tables belong to neither.
+static_assert(reward(Count) == 0x14470 && StatBase == 0x14475);
+static_assert(stat(Count) == 0x148E3);
+
+} // namespace MonsterRecords
+
 // How the monster editor shows stored monster bytes and stores shown values.
 namespace MonsterRules {
 

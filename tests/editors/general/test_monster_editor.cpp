@@ -1,0 +1,390 @@
+#include "editors/frame/numeric_box.h"
+#include "editors/general/monster_editor.h"
+#include "editors/general/monster_rules.h"
+#include "editors/general/name_tables.h"
+#include "rom_fixture.h"
+#include "widget_helpers.h"
+#include "workspace/game_text.h"
+#include "workspace/main_window.h"
+#include "workspace/rom_file.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+#include <memory>
+
+using namespace MonsterRecords;
+using NameTables::MonsterNameTable;
+
+namespace {
+
+struct Monster {
+    QString name;
+    std::uint16_t hp;
+    std::uint8_t strength, defense, speed, magic, byte8, counter, exp, gp;
+};
+
+void putMonster(RomFixture& rom, int i, const Monster& m) {
+    rom.setText(MonsterNameTable.offset(i), m.name, MonsterNameTable.length);
+    rom.setWord(stat(i) + Hp, static_cast<std::int16_t>(m.hp));
+    rom.setByte(stat(i) + Strength, m.strength);
+    rom.setByte(stat(i) + Defense, m.defense);
+    rom.setByte(stat(i) + Speed, m.speed);
+    rom.setByte(stat(i) + MagicPower, m.magic);
+    rom.setByte(stat(i) + Byte8, m.byte8);
+    rom.setByte(stat(i) + Counter, m.counter);
+    rom.setByte(reward(i) + Exp, m.exp);
+    rom.setByte(reward(i) + Gp, m.gp);
+}
+
+const Monster Slime{QStringLiteral("Slime"), 30, 5, 6, 7, 8, 0x05, 0, 4, 10};
+const Monster Ogre{QStringLiteral("Ogre"), 1200, 40, 30, 20, 10, 0x85, 24, 70, 70};
+
+// A synthetic ROM open in the monster editor, shown and active.
+class Session {
+public:
+    Session() : text_(rom_, fixture.tablePath(), platform_) {
+        putMonster(fixture, 0, Slime);
+        putMonster(fixture, 5, Ogre);
+        rom_.open(fixture.romPath());
+    }
+
+    Form2& open() {
+        form_ = std::make_unique<Form2>(
+            EditorContext{rom_, text_, platform_, QStringLiteral("KALDRIS TEST ROM")});
+        showActive(*form_);
+        return *form_;
+    }
+
+    template <typename T> T* find(const char* name) {
+        return form_->findChild<T*>(QLatin1String(name));
+    }
+    NumericBox* box(const char* name) { return find<NumericBox>(name); }
+
+    void select(int row) { find<QListWidget>("MonsterLST")->setCurrentRow(row); }
+
+    // Replaces a box's text by typing, then leaves it, as a user would.
+    void type(const char* name, const QString& keys) {
+        auto* edit = find<QLineEdit>(name);
+        focusBox(*edit);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, keys);
+        focusBox(*find<QListWidget>("MonsterLST"));
+    }
+
+    // Near the left edge: an option's or check box's hit area is its indicator
+    // and caption, not the whole width the layout gives it.
+    void click(const char* name) {
+        auto* button = find<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    RomFixture fixture;
+
+private:
+    RomFile rom_;
+    FakePlatform platform_;
+    GameText text_;
+    std::unique_ptr<Form2> form_;
+};
+
+QString padded(const QString& name) {
+    return name.leftJustified(16, QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestMonsterEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstMonster() {
+        Session s;
+        Form2& form = s.open();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Monster Editor - KALDRIS TEST ROM"));
+        auto* list = s.find<QListWidget>("MonsterLST");
+        QCOMPARE(list->count(), 81);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->item(5)->text(), padded(QStringLiteral("Ogre")));
+        QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
+                 QStringLiteral("Monster Index #: 1"));
+        QCOMPARE(s.find<QLineEdit>("NameTXT")->text(), padded(QStringLiteral("Slime")));
+        QCOMPARE(s.box("HPTXT")->text(), QStringLiteral("30"));
+        QCOMPARE(s.box("STRTXT")->text(), QStringLiteral("5"));
+        QCOMPARE(s.box("MAGTXT")->text(), QStringLiteral("8"));
+        QCOMPARE(s.box("EXPTXT")->text(), QStringLiteral("12"));
+        QCOMPARE(s.box("GPTXT")->text(), QStringLiteral("30"));
+        QVERIFY(s.find<QRadioButton>("NothingOPT")->isChecked());
+        QVERIFY(!s.find<QCheckBox>("PreventLifeSpellCHK")->isChecked());
+        QVERIFY(s.box("Byte8TXT")->isHidden());
+        QVERIFY(!s.box("Byte8TXT")->isEnabled());
+        QVERIFY(s.box("CounterTXT")->isHidden());
+        QVERIFY(!s.find<QProgressBar>("pbar")->isVisible());
+
+        s.select(80);
+        QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
+                 QStringLiteral("Monster Index #: 81"));
+    }
+
+    void loadShowsStoredValues_data() {
+        QTest::addColumn<int>("hp");
+        QTest::addColumn<int>("exp");
+        QTest::addColumn<int>("gp");
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<int>("byte8");
+        QTest::addColumn<QString>("hpShown");
+        QTest::addColumn<QString>("expShown");
+        QTest::addColumn<QString>("gpShown");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("preventLife");
+        QTest::newRow("tops") << 0xFFFF << 255 << 255 << 24 << 0x85 << "65535"
+                              << "765"
+                              << "2550"
+                              << "PhysicalOPT" << true;
+        QTest::newRow("sign bit") << 0x8000 << 0 << 70 << 0x90 << 0x05 << "32768"
+                                  << "0"
+                                  << "420"
+                                  << "PetrifyOPT" << false;
+        QTest::newRow("edges") << 0 << 1 << 65 << 7 << 128 << "0"
+                               << "3"
+                               << "195"
+                               << "NothingOPT" << true;
+        QTest::newRow("poison") << 32767 << 2 << 74 << 112 << 127 << "32767"
+                                << "6"
+                                << "740"
+                                << "PoisonOPT" << false;
+    }
+    void loadShowsStoredValues() {
+        QFETCH(int, hp);
+        QFETCH(int, exp);
+        QFETCH(int, gp);
+        QFETCH(int, counter);
+        QFETCH(int, byte8);
+        QFETCH(QString, hpShown);
+        QFETCH(QString, expShown);
+        QFETCH(QString, gpShown);
+        QFETCH(QString, option);
+        QFETCH(bool, preventLife);
+        Session s;
+        putMonster(s.fixture, 9,
+                   {QStringLiteral("Wisp"), static_cast<std::uint16_t>(hp), 1, 2, 3, 4,
+                    static_cast<std::uint8_t>(byte8), static_cast<std::uint8_t>(counter),
+                    static_cast<std::uint8_t>(exp), static_cast<std::uint8_t>(gp)});
+        s.open();
+        s.select(9);
+        QCOMPARE(s.box("HPTXT")->text(), hpShown);
+        QCOMPARE(s.box("EXPTXT")->text(), expShown);
+        QCOMPARE(s.box("GPTXT")->text(), gpShown);
+        QVERIFY(s.find<QRadioButton>(qPrintable(option))->isChecked());
+        QCOMPARE(s.find<QCheckBox>("PreventLifeSpellCHK")->isChecked(), preventLife);
+        QCOMPARE(s.box("Byte8TXT")->text(), QString::number(byte8));
+        QCOMPARE(s.box("CounterTXT")->text(), QString::number(counter));
+    }
+
+    // Apply with nothing edited rewrites the same bytes; only a counter byte
+    // outside the six kinds is normalised.
+    void applyUnchangedNormalisesOnlyTheCounter_data() {
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<int>("written");
+        QTest::newRow("24 is a physical attack") << 24 << 8;
+        QTest::newRow("0x90 is petrify") << 0x90 << 128;
+        QTest::newRow("7 is nothing") << 7 << 0;
+        QTest::newRow("64 stays") << 64 << 64;
+    }
+    void applyUnchangedNormalisesOnlyTheCounter() {
+        QFETCH(int, counter);
+        QFETCH(int, written);
+        Session s;
+        s.fixture.setByte(stat(5) + Counter, static_cast<std::uint8_t>(counter));
+        QByteArray expected = s.fixture.bytes();
+        putByte(expected, stat(5) + Counter, static_cast<std::uint8_t>(written));
+        s.open();
+        s.select(5);
+        s.click("ApplyCMD");
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), expected);
+    }
+
+    void applyWritesExactlyTheEditedFields() {
+        Session s;
+        QByteArray expected = s.fixture.bytes();
+        s.open();
+        s.select(5);
+        s.type("NameTXT", QStringLiteral("Bat"));
+        s.type("HPTXT", QStringLiteral("40000"));
+        s.type("STRTXT", QStringLiteral("300"));
+        s.type("DEFTXT", QStringLiteral("7"));
+        s.type("SPDTXT", QString());
+        s.type("MAGTXT", QStringLiteral("012"));
+        s.type("EXPTXT", QStringLiteral("764"));
+        s.type("GPTXT", QStringLiteral("500"));
+        s.click("PoisonOPT");
+        s.click("PreventLifeSpellCHK"); // 0x85 on -> off
+        s.click("ApplyCMD");
+
+        putBytes(expected, MonsterNameTable.offset(5),
+                 QByteArray::fromHex("9BB4C7") + QByteArray(13, '\x03'));
+        putWord(expected, stat(5) + Hp, 40000);
+        putByte(expected, stat(5) + Strength, 255);
+        putByte(expected, stat(5) + Defense, 7);
+        putByte(expected, stat(5) + Speed, 0);
+        putByte(expected, stat(5) + MagicPower, 12);
+        putByte(expected, stat(5) + Byte8, 0x05);
+        putByte(expected, stat(5) + Counter, 64);
+        putByte(expected, reward(5) + Exp, 255);
+        putByte(expected, reward(5) + Gp, 50);
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), expected);
+
+        // the list shows the new name and the boxes what the file now holds
+        auto* list = s.find<QListWidget>("MonsterLST");
+        QCOMPARE(list->currentRow(), 5);
+        QVERIFY(list->isEnabled());
+        QCOMPARE(list->item(5)->text(), padded(QStringLiteral("Bat")));
+        QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
+                 QStringLiteral("Monster Index #: 6"));
+        QCOMPARE(s.box("GPTXT")->text(), QStringLiteral("150"));
+        QCOMPARE(s.box("EXPTXT")->text(), QStringLiteral("765"));
+        QCOMPARE(s.box("STRTXT")->text(), QStringLiteral("255"));
+        QCOMPARE(s.box("SPDTXT")->text(), QStringLiteral("0"));
+        QCOMPARE(s.box("Byte8TXT")->text(), QStringLiteral("5"));
+        QVERIFY(!s.find<QCheckBox>("PreventLifeSpellCHK")->isChecked());
+        QVERIFY(s.find<QRadioButton>("PoisonOPT")->isChecked());
+        QVERIFY(!s.find<QProgressBar>("pbar")->isVisible());
+    }
+
+    // A GP the three scales cannot hold leaves the byte; the reload shows the old GP.
+    void gpInTheGapLeavesTheByte_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored"); // -1: the byte stays
+        QTest::addColumn<QString>("shownAfter");
+        QTest::newRow("300") << "300" << -1 << "420";
+        QTest::newRow("198") << "198" << -1 << "420";
+        QTest::newRow("390") << "390" << -1 << "420";
+        QTest::newRow("441") << "441" << 74 << "740";
+        QTest::newRow("over the cap") << "9999" << 255 << "2550";
+    }
+    void gpInTheGapLeavesTheByte() {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        QFETCH(QString, shownAfter);
+        Session s;
+        QByteArray expected = s.fixture.bytes();
+        putByte(expected, stat(5) + Counter, 8); // Ogre's 24 normalised
+        if (stored >= 0)
+            putByte(expected, reward(5) + Gp, static_cast<std::uint8_t>(stored));
+        s.open();
+        s.select(5);
+        s.type("GPTXT", typed);
+        s.click("ApplyCMD");
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), expected);
+        QCOMPARE(s.box("GPTXT")->text(), shownAfter);
+    }
+
+    // Apply can be clicked while a box still holds an uncorrected value.
+    void applyCorrectsTheBoxBeingEdited() {
+        Session s;
+        QByteArray expected = s.fixture.bytes();
+        s.open();
+        auto* hp = s.box("HPTXT");
+        focusBox(*hp);
+        hp->selectAll();
+        QTest::keyClicks(hp, QStringLiteral("99999"));
+        s.click("ApplyCMD");
+        putWord(expected, stat(0) + Hp, 0xFFFF);
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), expected);
+        QCOMPARE(hp->text(), QStringLiteral("65535"));
+    }
+
+    void cancelWritesNothing() {
+        Session s;
+        const QByteArray before = s.fixture.bytes();
+        Form2& form = s.open();
+        s.type("NameTXT", QStringLiteral("Zed"));
+        s.type("HPTXT", QStringLiteral("1"));
+        s.click("PetrifyOPT");
+        s.click("QuitCMD");
+        QVERIFY(!form.isVisible());
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), before);
+    }
+
+    void anotherMonsterDropsTheEdits() {
+        Session s;
+        const QByteArray before = s.fixture.bytes();
+        s.open();
+        s.type("HPTXT", QStringLiteral("777"));
+        s.click("PetrifyOPT");
+        s.select(5);
+        s.select(0);
+        QCOMPARE(s.box("HPTXT")->text(), QStringLiteral("30"));
+        QVERIFY(s.find<QRadioButton>("NothingOPT")->isChecked());
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), before);
+    }
+
+    void nameTakesSixteenTypedCharacters() {
+        Session s;
+        s.open();
+        s.type("NameTXT", QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+        QCOMPARE(s.find<QLineEdit>("NameTXT")->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    }
+
+    // The tree's "Monster Stats" node opens this editor modally, titled with the
+    // name box's text, on the ROM the main window has open.
+    void treeNodeOpensTheEditor() {
+        RomFixture fixture;
+        putMonster(fixture, 0, Slime);
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath();
+        Form1 main(platform, fixture.tablePath());
+        main.LoadROM();
+        showActive(main);
+        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
+        const QList<QTreeWidgetItem*> found =
+            tree->findItems(QStringLiteral("Monster Stats"), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+
+        QString title, name;
+        std::function<void()> closeEditor = [&] {
+            auto* editor = qobject_cast<Form2*>(QApplication::activeModalWidget());
+            if (!editor) {
+                QTimer::singleShot(10, closeEditor);
+                return;
+            }
+            title = editor->windowTitle();
+            name = editor->findChild<QLineEdit*>(QStringLiteral("NameTXT"))->text();
+            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
+        };
+        QTimer::singleShot(0, closeEditor);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(found[0]).center());
+        QCOMPARE(title, QStringLiteral("Monster Editor - ") +
+                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
+        QCOMPARE(name, padded(QStringLiteral("Slime")));
+    }
+
+    void showsEveryControl() {
+        Session s;
+        Form2& form = s.open();
+        grabIfAsked(form, QStringLiteral("monster_editor"));
+        const char* names[] = {"MonsterLST",  "NameTXT",    "HPTXT",       "STRTXT",
+                               "DEFTXT",      "SPDTXT",     "MAGTXT",      "EXPTXT",
+                               "GPTXT",       "NothingOPT", "PhysicalOPT", "ConfusionOPT",
+                               "ParalyzeOPT", "PoisonOPT",  "PetrifyOPT",  "PreventLifeSpellCHK",
+                               "ApplyCMD",    "QuitCMD",    "InfoLBL"};
+        for (const char* name : names) {
+            auto* w = s.find<QWidget>(name);
+            QVERIFY2(w && w->isVisible(), name);
+        }
+        QCOMPARE(s.find<QLabel>("InfoLBL")->text(),
+                 QStringLiteral("Use asterisks \"*\" for line breaks."));
+    }
+};
+
+QTEST_MAIN(TestMonsterEditor)
+#include "test_monster_editor.moc"
