@@ -55,7 +55,7 @@ std::optional<QString> QtPlatform::openFileDialog(const QString& filter, int sel
     return dialog.selectedFiles().constFirst();
 }
 
-// The Parts end the program "at once" from inside a handler, and the caller must
+// The program ends "at once" from inside a handler, and the caller must
 // not go on, so there is no return to the event loop. exit() would run static
 // destructors while the QApplication and the windows on main's stack still live;
 // _exit() does not. Nothing is lost: every ROM write went through pwrite and is

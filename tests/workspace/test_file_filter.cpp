@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(qtNameFilters(QString()), QStringList{});
     }
 
-    // The list shows the Part's texts exactly, with the second one preselected.
+    // The list shows the filter texts exactly, with the second one preselected.
     void dialogShowsTheShownTexts_data() {
         QTest::addColumn<int>("selected");
         for (int i = 1; i <= 5; ++i)
