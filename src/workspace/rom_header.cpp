@@ -1,5 +1,6 @@
 #include "workspace/rom_header.h"
 
+#include "editors/frame/decimal_value.h"
 #include "workspace/rom_file.h"
 
 #include <QByteArray>
@@ -23,37 +24,28 @@ SizeClass classifySize(std::int64_t bytes) {
 }
 
 QString readName(const RomFile& rom) {
-    QByteArray bytes(NameLength, '\0');
-    for (int i = 0; i < NameLength; ++i)
-        bytes[i] = static_cast<char>(rom.readByte(NameOffset + i));
-    return QString::fromLatin1(bytes);
+    return QString::fromLatin1(rom.readBlock(NameOffset, NameLength));
 }
 
 std::optional<std::uint8_t> parseVersion(const QString& text) {
-    if (text.isEmpty())
+    const std::optional<int> value = decimalValue(text);
+    if (!value || *value > 255)
         return std::nullopt;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-        if (value > 255)
-            return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(value);
+    return static_cast<std::uint8_t>(*value);
 }
 
 } // namespace RomHeader
 
 void SaveROMIName(RomFile& rom, const QString& name) {
     using namespace RomHeader;
-    for (int i = 0; i < NameLength; ++i)
-        rom.writeByte(NameOffset + i, ' ');
+    // spaces over the whole field, then the name: one write of exactly the field
+    QByteArray field(NameLength, ' ');
     // by code point, so a character beyond the BMP is one "?" as well
     const auto characters = name.toUcs4();
     const auto count = std::min<qsizetype>(characters.size(), NameLength);
     for (qsizetype i = 0; i < count; ++i) {
         const auto c = characters[i];
-        rom.writeByte(NameOffset + i, c <= 0xFF ? static_cast<std::uint8_t>(c) : std::uint8_t{'?'});
+        field[i] = c <= 0xFF ? static_cast<char>(c) : '?';
     }
+    rom.writeBlock(NameOffset, field);
 }
