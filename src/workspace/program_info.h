@@ -21,8 +21,14 @@ inline QString closedTitle() {
     return QStringLiteral("Kaldris Mutli Editor (v%1.%2b)").arg(Major).arg(Revision);
 }
 
+// Qt takes "[*]" in a window title for the modified marker and hides it; the
+// doubled form shows it as it stands, so a ROM name keeps every character.
+inline QString titleText(QString text) {
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 inline QString openTitle(const QString& romName) {
-    return closedTitle() + QStringLiteral(" - ") + romName;
+    return closedTitle() + QStringLiteral(" - ") + titleText(romName);
 }
 
 } // namespace ProgramInfo

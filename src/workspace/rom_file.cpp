@@ -3,9 +3,11 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 RomFile::~RomFile() {
     close();
@@ -27,6 +29,8 @@ bool RomFile::open(const QString& path) {
         return false;
     }
     fd_ = fd;
+    path_ = path;
+    failure_ = 0;
     return true;
 }
 
@@ -72,10 +76,26 @@ void RomFile::writeBytes(std::int64_t offset, const std::uint8_t* in, int count)
         const ssize_t n = ::pwrite(fd_, in + done, count - done, offset + done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break;
+        if (n <= 0) {
+            // pwrite gives 0 only when nothing could be written, as on a full disk
+            noteFailure(n < 0 ? errno : ENOSPC);
+            return;
+        }
         done += static_cast<int>(n);
     }
+}
+
+void RomFile::noteFailure(int error) {
+    if (failure_ == 0)
+        failure_ = error;
+}
+
+QString RomFile::takeWriteFailure() {
+    const int error = std::exchange(failure_, 0);
+    if (error == 0)
+        return {};
+    return QStringLiteral("Could not write to the ROM file \"%1\": %2.")
+        .arg(path_, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 std::uint8_t RomFile::readByte(std::int64_t offset) const {
@@ -114,6 +134,6 @@ void RomFile::writeBlock(std::int64_t offset, const QByteArray& bytes) {
 }
 
 void RomFile::flush() {
-    if (fd_ >= 0)
-        ::fdatasync(fd_);
+    if (fd_ >= 0 && ::fdatasync(fd_) != 0)
+        noteFailure(errno);
 }

@@ -7,7 +7,8 @@
 // The one open ROM image. Every field access is a single read or write at a file
 // offset with nothing cached, so a write is in the file as soon as the call returns.
 // Reads past the end give 0 and writes past the end are dropped: the file's size
-// never changes.
+// never changes. A write or flush that fails inside the file is kept for
+// takeWriteFailure, so the window that wrote can tell the user.
 class RomFile {
 public:
     RomFile() = default;
@@ -36,9 +37,18 @@ public:
     // Pushes what was written to the disk, so an applied edit survives a crash.
     void flush();
 
+    // The first write or flush that failed since the last call, as a message
+    // naming the file and the system's error; empty when all went through.
+    QString takeWriteFailure();
+
 private:
     void readBytes(std::int64_t offset, std::uint8_t* out, int count) const;
     void writeBytes(std::int64_t offset, const std::uint8_t* in, int count);
 
+    void noteFailure(int error);
+
     int fd_ = -1;
+    // Only for the failure message; nothing reopens the file by it.
+    QString path_;
+    int failure_ = 0; // errno of the first failed write since the last take
 };

@@ -2,6 +2,9 @@
 
 #include "editors/frame/numeric_box.h"
 #include "workspace/pictures.h"
+#include "workspace/platform.h"
+#include "workspace/program_info.h"
+#include "workspace/rom_file.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -11,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -33,11 +37,11 @@ QPixmap infoPixmap(const QStyle& style) {
 
 } // namespace
 
-EditorForm::EditorForm(const QString& title, const QString& romName, QWidget* parent)
+EditorForm::EditorForm(const QString& title, const EditorContext& context, QWidget* parent)
     : QDialog(parent), ApplyCMD(makeButton(QStringLiteral("Apply"), "ApplyCMD", this)),
-      QuitCMD(makeButton(QStringLiteral("Cancel"), "QuitCMD", this)), frame_(new QVBoxLayout(this)),
-      content_(new QWidget(this)), bottom_(new QHBoxLayout) {
-    setWindowTitle(title + romName);
+      QuitCMD(makeButton(QStringLiteral("Cancel"), "QuitCMD", this)), context_(context),
+      frame_(new QVBoxLayout(this)), content_(new QWidget(this)), bottom_(new QHBoxLayout) {
+    setWindowTitle(ProgramInfo::titleText(title + context.romName));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -98,6 +102,22 @@ void EditorForm::commitFocusedBox() {
         box->correct();
 }
 
+void EditorForm::setTabChain(std::initializer_list<QWidget*> chain) {
+    QWidget* previous = nullptr;
+    for (QWidget* next : chain) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    firstFocus_ = chain.size() > 0 ? *chain.begin() : nullptr;
+}
+
+void EditorForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (firstFocus_ && !event->spontaneous())
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+}
+
 void EditorForm::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -126,9 +146,14 @@ void EditorForm::runApply() {
         return;
     {
         const QScopedValueRollback<bool> running(applying_, true);
+        rom().takeWriteFailure(); // told by whatever wrote before
         commitFocusedBox();
         apply();
     }
+    // One message for the whole Apply, however many of its writes failed.
+    if (const QString failure = rom().takeWriteFailure(); !failure.isEmpty())
+        platform().messageBox(failure, QString::fromLatin1(ProgramInfo::AppTitle),
+                              Platform::Icon::Critical);
     if (closeAfterApply_) {
         closeAfterApply_ = false;
         close();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "editors/editor_table.h"
+
 #include <QDialog>
+#include <initializer_list>
 
 class QHBoxLayout;
 class QLabel;
@@ -13,12 +16,13 @@ class QVBoxLayout;
 // out its controls in contentArea() and writes its record in apply().
 //
 // Neither button is a default or cancel button: Enter and Escape press nothing.
-// Cancel and the window's close box close without writing.
+// Cancel and the window's close box close without writing. A write that fails
+// during Apply is told in one message, and the window stays open.
 class EditorForm : public QDialog {
     Q_OBJECT
 public:
-    // The caption is title + romName, set once: title ends in " - ".
-    EditorForm(const QString& title, const QString& romName, QWidget* parent = nullptr);
+    // The caption is title + the ROM name, set once: title ends in " - ".
+    EditorForm(const QString& title, const EditorContext& context, QWidget* parent = nullptr);
 
 protected:
     // Writes the shown record. Runs on ApplyCMD after the focused box's correction,
@@ -36,7 +40,15 @@ protected:
     // Runs the leaving rule of the numeric box that holds the focus, since Apply
     // can be reached without the focus leaving it.
     void commitFocusedBox();
+    // The tab order, first control to last; the window opens with the focus on
+    // the first, so no key pressed at once reaches Apply.
+    void setTabChain(std::initializer_list<QWidget*> chain);
 
+    RomFile& rom() const { return context_.rom; }
+    GameText& text() const { return context_.text; }
+    Platform& platform() const { return context_.platform; }
+
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +58,8 @@ protected:
 private:
     void runApply();
 
+    EditorContext context_;
+    QWidget* firstFocus_ = nullptr;
     QVBoxLayout* frame_;
     QWidget* content_;
     QHBoxLayout* bottom_;

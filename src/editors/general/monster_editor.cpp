@@ -3,6 +3,7 @@
 #include "editors/frame/form_rows.h"
 #include "editors/frame/name_list_fill.h"
 #include "editors/frame/numeric_box.h"
+#include "editors/frame/record_list.h"
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
 #include "workspace/game_text.h"
@@ -49,7 +50,7 @@ std::uint8_t byteOf(const NumericBox& box) {
 } // namespace
 
 Form2::Form2(const EditorContext& context, QWidget* parent)
-    : EditorForm(QStringLiteral("Monster Editor - "), context.romName, parent), rom_(context.rom),
+    : EditorForm(QStringLiteral("Monster Editor - "), context, parent), rom_(context.rom),
       text_(context.text) {
     buildWindow();
     // Form_Load
@@ -68,7 +69,7 @@ void Form2::buildWindow() {
     auto* left = new QVBoxLayout;
     MonsterIndexNumLBL = new QLabel(QStringLiteral("Monster Index #:"));
     MonsterIndexNumLBL->setObjectName(QStringLiteral("MonsterIndexNumLBL"));
-    MonsterLST = new QListWidget;
+    MonsterLST = new RecordList;
     MonsterLST->setObjectName(QStringLiteral("MonsterLST"));
     MonsterLST->setAccessibleName(QStringLiteral("Monsters"));
     MonsterLST->setFixedWidth(150);
@@ -123,21 +124,28 @@ void Form2::buildWindow() {
     counter->addSpacing(8);
     counter->addWidget(PreventLifeSpellCHK);
 
-    QWidget* order[] = {MonsterLST, NameTXT, HPTXT, STRTXT,   DEFTXT,    SPDTXT,
-                        MAGTXT,     EXPTXT,  GPTXT, Byte8TXT, CounterTXT};
-    for (std::size_t k = 1; k < std::size(order); ++k)
-        setTabOrder(order[k - 1], order[k]);
-    setTabOrder(CounterTXT, counterOptions_[0]);
-    for (std::size_t k = 1; k < counterOptions_.size(); ++k)
-        setTabOrder(counterOptions_[k - 1], counterOptions_[k]);
-    setTabOrder(counterOptions_.back(), PreventLifeSpellCHK);
-    setTabOrder(PreventLifeSpellCHK, ApplyCMD);
-    setTabOrder(ApplyCMD, QuitCMD);
+    setTabChain({MonsterLST,
+                 NameTXT,
+                 HPTXT,
+                 STRTXT,
+                 DEFTXT,
+                 SPDTXT,
+                 MAGTXT,
+                 EXPTXT,
+                 GPTXT,
+                 Byte8TXT,
+                 CounterTXT,
+                 counterOptions_[0],
+                 counterOptions_[1],
+                 counterOptions_[2],
+                 counterOptions_[3],
+                 counterOptions_[4],
+                 counterOptions_[5],
+                 PreventLifeSpellCHK,
+                 ApplyCMD,
+                 QuitCMD});
 
-    connect(MonsterLST, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            MonsterLST_Click();
-    });
+    connect(MonsterLST, &RecordList::recordSelected, this, &Form2::MonsterLST_Click);
 }
 
 int Form2::monster() const {

@@ -9,8 +9,8 @@ class GameText;
 class NumericBox;
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QRadioButton;
+class RecordList;
 class RomFile;
 class TextBox;
 
@@ -40,7 +40,7 @@ private:
     GameText& text_;
 
     QLabel* MonsterIndexNumLBL;
-    QListWidget* MonsterLST;
+    RecordList* MonsterLST;
     TextBox* NameTXT;
     NumericBox* HPTXT;
     NumericBox* STRTXT;

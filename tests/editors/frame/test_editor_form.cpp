@@ -1,3 +1,4 @@
+#include "editor_driver.h"
 #include "editors/frame/editor_form.h"
 #include "editors/frame/flag_list.h"
 #include "editors/frame/form_rows.h"
@@ -21,10 +22,16 @@ namespace {
 
 const QString RomName = QStringLiteral("KALDRIS ROM NAME      ");
 
+// The frame writes nothing itself; one ROM serves every sample window.
+EditorContext sampleContext() {
+    static EditorDriver driver;
+    return {driver.rom, driver.text, driver.platform, RomName};
+}
+
 // An editor of the usual shape: a record list on the left, boxes on the right.
 class SampleForm : public EditorForm {
 public:
-    SampleForm() : EditorForm(QStringLiteral("Monster Editor - "), RomName) {
+    SampleForm() : EditorForm(QStringLiteral("Monster Editor - "), sampleContext()) {
         setInfoText(QStringLiteral("Use asterisks \"*\" for line breaks."));
         progressBar()->setMaximum(80);
 
@@ -139,7 +146,7 @@ private slots:
     void windowWithoutHintOrBar() {
         class CloseForm : public EditorForm {
         public:
-            CloseForm() : EditorForm(QStringLiteral("Character Magic Editor - "), RomName) {
+            CloseForm() : EditorForm(QStringLiteral("Character Magic Editor - "), sampleContext()) {
                 setQuitCaption(QStringLiteral("Close"));
             }
 

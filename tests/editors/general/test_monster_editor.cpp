@@ -1,8 +1,8 @@
+#include "editor_driver.h"
 #include "editors/frame/numeric_box.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
-#include "rom_fixture.h"
 #include "widget_helpers.h"
 #include "workspace/game_text.h"
 #include "workspace/main_window.h"
@@ -48,53 +48,16 @@ void putMonster(RomFixture& rom, int i, const Monster& m) {
 const Monster Slime{QStringLiteral("Slime"), 30, 5, 6, 7, 8, 0x05, 0, 4, 10};
 const Monster Ogre{QStringLiteral("Ogre"), 1200, 40, 30, 20, 10, 0x85, 24, 70, 70};
 
-// A synthetic ROM open in the monster editor, shown and active.
-class Session {
+// A synthetic ROM with two known monsters, for the monster editor.
+class Session : public EditorDriver {
 public:
-    Session() : text_(rom_, fixture.tablePath(), platform_) {
+    Session() {
         putMonster(fixture, 0, Slime);
         putMonster(fixture, 5, Ogre);
-        rom_.open(fixture.romPath());
     }
-
-    Form2& open() {
-        form_ = std::make_unique<Form2>(
-            EditorContext{rom_, text_, platform_, QStringLiteral("KALDRIS TEST ROM")});
-        showActive(*form_);
-        return *form_;
-    }
-
-    template <typename T> T* find(const char* name) {
-        return form_->findChild<T*>(QLatin1String(name));
-    }
+    Form2& open() { return EditorDriver::open<Form2>(); }
     NumericBox* box(const char* name) { return find<NumericBox>(name); }
-
-    void select(int row) { find<QListWidget>("MonsterLST")->setCurrentRow(row); }
-
-    // Replaces a box's text by typing, then leaves it, as a user would.
-    void type(const char* name, const QString& keys) {
-        auto* edit = find<QLineEdit>(name);
-        focusBox(*edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, keys);
-        focusBox(*find<QListWidget>("MonsterLST"));
-    }
-
-    // Near the left edge: an option's or check box's hit area is its indicator
-    // and caption, not the whole width the layout gives it.
-    void click(const char* name) {
-        auto* button = find<QAbstractButton>(name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-    }
-
-    RomFixture fixture;
-
-private:
-    RomFile rom_;
-    FakePlatform platform_;
-    GameText text_;
-    std::unique_ptr<Form2> form_;
+    void select(int row) { clickRow("MonsterLST", row); }
 };
 
 QString padded(const QString& name) {

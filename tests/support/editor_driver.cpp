@@ -1,0 +1,100 @@
+#include "editor_driver.h"
+
+#include "widget_helpers.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+EditorDriver::EditorDriver(const QByteArray& image)
+    : fixture(image), text(rom, fixture.tablePath(), platform) {
+    rom.open(fixture.romPath());
+}
+
+EditorDriver::~EditorDriver() = default;
+
+void EditorDriver::show(std::unique_ptr<QWidget> window) {
+    window_ = std::move(window);
+    if (!showActive(*window_))
+        qFatal("the window %s never became active", qPrintable(window_->objectName()));
+}
+
+QWidget& EditorDriver::window() const {
+    if (!window_)
+        qFatal("no window is open");
+    return *window_;
+}
+
+QWidget* EditorDriver::control(const char* name) const {
+    auto* found = find<QWidget>(name);
+    if (!found)
+        qFatal("the window has no control named %s", name);
+    return found;
+}
+
+void EditorDriver::clickRow(const char* view, int row, Qt::KeyboardModifiers modifiers) {
+    auto* list = qobject_cast<QAbstractItemView*>(control(view));
+    if (!list || row < 0 || row >= list->model()->rowCount())
+        qFatal("%s has no row %d", view, row);
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualRect(index).center());
+}
+
+void EditorDriver::pressKey(const char* name, int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = control(name);
+    if (!target->hasFocus())
+        focusBox(*target);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+void EditorDriver::clickTab(const char* tabs, int index) {
+    QWidget* found = control(tabs);
+    auto* bar = qobject_cast<QTabBar*>(found);
+    if (auto* widget = qobject_cast<QTabWidget*>(found))
+        bar = widget->tabBar();
+    if (!bar || index < 0 || index >= bar->count())
+        qFatal("%s has no tab %d", tabs, index);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+void EditorDriver::pickCombo(const char* name, int row) {
+    auto* combo = qobject_cast<QComboBox*>(control(name));
+    if (!combo || row < 0 || row >= combo->count())
+        qFatal("%s has no row %d", name, row);
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QAbstractItemView* popup = combo->view();
+    if (!QTest::qWaitForWindowExposed(popup->window()))
+        qFatal("the list of %s never opened", name);
+    const QModelIndex index = popup->model()->index(row, combo->modelColumn());
+    popup->scrollTo(index);
+    const QPoint at = popup->visualRect(index).center();
+    // The popup takes a row on release; the press only highlights it.
+    QTest::mousePress(popup->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(popup->viewport(), Qt::LeftButton, {}, at);
+}
+
+void EditorDriver::type(const char* name, const QString& typed, bool leave) {
+    auto* box = qobject_cast<QLineEdit*>(control(name));
+    if (!box)
+        qFatal("%s is no text box", name);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, typed);
+    if (leave)
+        QTest::keyClick(box, Qt::Key_Tab);
+}
+
+void EditorDriver::click(const char* name) {
+    auto* button = qobject_cast<QAbstractButton*>(control(name));
+    if (!button)
+        qFatal("%s is no button", name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
