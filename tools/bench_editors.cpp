@@ -1,0 +1,161 @@
+// Times every editor in one process: opening it (its fills run and record 0
+// loaded) and its Apply, each the median of repeated runs, beside a floor
+// measured in the same run: a bare dialog rebuilt from the editor's own widget
+// census (as many list rows, line edits, combo rows, check rows and option
+// buttons, with fixed text and no ROM access) and filled by the same fill.
+// The ROM lies in /dev/shm where there is one, so the flush after Apply costs
+// nothing there.
+//   QT_QPA_PLATFORM=offscreen bench_editors [RUNS]
+// To add an editor, add a row to Editors below.
+
+#include "editors/frame/editor_form.h"
+#include "editors/frame/flag_list.h"
+#include "editors/frame/name_list_fill.h"
+#include "editors/general/monster_editor.h"
+#include "fake_platform.h"
+#include "rom_fixture.h"
+#include "workspace/game_text.h"
+#include "workspace/rom_file.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct BenchedEditor {
+    const char* name;
+    std::function<std::unique_ptr<QDialog>(const EditorContext&)> make;
+    // Apply's target: 2 ms plus the list reload its Apply does.
+    double applyBudgetMs;
+};
+
+template <class Form> std::unique_ptr<QDialog> make(const EditorContext& context) {
+    return std::make_unique<Form>(context);
+}
+
+const BenchedEditor Editors[] = {
+    {"monster", &make<Form2>, 2.0},
+};
+
+// What an editor window holds, counted from the window itself.
+struct Census {
+    int listRows = 0;
+    int lineEdits = 0;
+    int comboRows = 0;
+    int checkRows = 0;
+    int options = 0;
+};
+
+Census censusOf(const QWidget& window) {
+    Census c;
+    for (const QListWidget* list : window.findChildren<QListWidget*>()) {
+        if (qobject_cast<const FlagList*>(list))
+            c.checkRows += list->count();
+        else
+            c.listRows += list->count();
+    }
+    for (const QComboBox* combo : window.findChildren<QComboBox*>())
+        c.comboRows += combo->count();
+    c.lineEdits = static_cast<int>(window.findChildren<QLineEdit*>().size());
+    c.checkRows += static_cast<int>(window.findChildren<QCheckBox*>().size());
+    c.options = static_cast<int>(window.findChildren<QRadioButton*>().size());
+    return c;
+}
+
+// The same widgets with fixed text, filled by the same fill, reading nothing.
+void buildFloor(const Census& c) {
+    QDialog dialog;
+    auto* column = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget;
+    column->addWidget(list);
+    fillNameList(*list, c.listRows, [](int) { return QStringLiteral("Fixed Name      "); });
+    auto* checks = new QListWidget;
+    column->addWidget(checks);
+    fillNameList(*checks, c.checkRows, [](int) { return QStringLiteral("Fixed Flag"); });
+    for (int i = 0; i < checks->count(); ++i) {
+        checks->item(i)->setFlags(checks->item(i)->flags() | Qt::ItemIsUserCheckable);
+        checks->item(i)->setCheckState(Qt::Unchecked);
+    }
+    auto* combo = new QComboBox;
+    column->addWidget(combo);
+    fillNameList(*combo, c.comboRows, [](int) { return QStringLiteral("Fixed Item  "); });
+    for (int i = 0; i < c.lineEdits; ++i)
+        column->addWidget(new QLineEdit(QStringLiteral("123")));
+    for (int i = 0; i < c.options; ++i)
+        column->addWidget(new QRadioButton(QStringLiteral("Fixed Option")));
+}
+
+double medianMs(int runs, const std::function<void()>& timed) {
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer clock;
+        clock.start();
+        timed();
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 31;
+
+    const QString base =
+        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    QTemporaryDir dir(base + QStringLiteral("/kaldris-bench-XXXXXX"));
+    const QString romPath = dir.filePath(QStringLiteral("kaldris.smc"));
+    const QString tablePath = dir.filePath(QStringLiteral("vx.tbl"));
+    QFile rom(romPath);
+    const QByteArray image = syntheticRomImage();
+    if (!dir.isValid() || !rom.open(QIODevice::WriteOnly) || rom.write(image) != image.size() ||
+        !QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/vx.tbl"),
+                     tablePath)) {
+        std::fprintf(stderr, "cannot write the sample ROM\n");
+        return 1;
+    }
+    rom.close();
+
+    RomFile file;
+    file.open(romPath);
+    FakePlatform platform;
+    GameText text(file, tablePath, platform);
+    const EditorContext context{file, text, platform, QStringLiteral("KALDRIS BENCH")};
+
+    std::printf("medians of %d runs, in ms\n", runs);
+    std::printf("%-18s %8s %8s %7s %8s %8s  %s\n", "editor", "floor", "open", "ratio", "apply",
+                "budget", "verdict");
+    bool allMet = true;
+    for (const BenchedEditor& editor : Editors) {
+        std::unique_ptr<QDialog> sample = editor.make(context);
+        const Census census = censusOf(*sample);
+        const double floor = medianMs(runs, [&] { buildFloor(census); });
+        const double open = medianMs(runs, [&] { editor.make(context); });
+        auto* apply = sample->findChild<QAbstractButton*>(QStringLiteral("ApplyCMD"));
+        const double applied = apply ? medianMs(runs, [&] { apply->click(); }) : 0.0;
+        const bool met = open <= 2 * floor && applied < editor.applyBudgetMs;
+        allMet = allMet && met;
+        std::printf("%-18s %8.3f %8.3f %6.2fx %8.3f %8.1f  %s\n", editor.name, floor, open,
+                    open / floor, applied, editor.applyBudgetMs,
+                    met ? "ok" : "OVER (open within 2x floor, apply under budget)");
+    }
+    return allMet ? 0 : 3;
+}
