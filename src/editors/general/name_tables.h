@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/general/character_record.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -30,7 +32,8 @@ inline constexpr NameTable ItemNameTable{0x64320, 12, 12, 224};
 inline constexpr NameTable AttackNameTable{0x64620, 12, 12, 160};
 inline constexpr NameTable MonsterNameTable{0x64DA0, 16, 16, 81};
 // The name at the head of each 80-byte character record.
-inline constexpr NameTable CharacterNames{0x652B0, 80, 8, 9};
+inline constexpr NameTable CharacterNames{CharacterRecord::Base, CharacterRecord::Size,
+                                          CharacterRecord::NameLength, CharacterRecord::Count};
 
 inline constexpr std::array<TextField, 9> TitleTextBlock{{
     {0x610DB, 2},
