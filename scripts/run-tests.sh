@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a normal build, then a Debug build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer. The normal build runs the
+# window tests once more on a real X server (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-kaldris_install_packages
+kaldris_install_packages xvfb
 
 jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release

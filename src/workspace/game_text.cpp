@@ -40,10 +40,10 @@ std::array<QString, 256> LoadCharTable() {
 
 // The first byte whose whole entry is this one character; the three-character
 // entry of 0xD7 never matches, so "..." is stored as three full stops.
-std::optional<std::uint8_t> encode(QChar c) {
+std::optional<std::uint8_t> encode(char32_t c) {
     const auto& table = GameText::CharTable();
     for (int b = 0; b < 256; ++b) {
-        if (table[b].size() == 1 && table[b][0] == c)
+        if (table[b].size() == 1 && table[b][0].unicode() == c)
             return static_cast<std::uint8_t>(b);
     }
     return std::nullopt;
@@ -74,7 +74,10 @@ QString GameText::ReadText(std::int32_t offset, std::int16_t length) const {
 void GameText::WriteText(std::int32_t offset, const QString& text, std::int16_t length) {
     if (length <= 0)
         return;
-    const QString work = text.left(length).leftJustified(length, QLatin1Char(' '));
+    // One byte per character as the user sees it: an emoji is one character,
+    // not the two UTF-16 units that would shift the rest of the name.
+    QList<uint> work = text.toUcs4();
+    work.resize(length, uint{0x20});
     // The field is read first so a character without a code keeps the byte under it.
     QByteArray field = rom_.readBlock(offset, length);
     for (int i = 0; i < length; ++i) {

@@ -112,8 +112,9 @@ void Form1::buildControls() {
     Label6->setBuddy(ROMVersionTXT);
 
     Label3 = namedLabel("Label3", QStringLiteral("File Size in Bytes:"), Frame2);
+    // No accessible name of its own: a screen reader reads the value, and the
+    // caption names it as its buddy.
     ROMFileSizeLBL = namedLabel("ROMFileSizeLBL", QStringLiteral("0"), Frame2);
-    ROMFileSizeLBL->setAccessibleName(QStringLiteral("File Size in Bytes"));
     // as wide as its longest text, so opening a ROM does not resize the window
     ROMFileSizeLBL->setMinimumWidth(ROMFileSizeLBL->fontMetrics().horizontalAdvance(
         QStringLiteral("1049088 (ROM has not been expanded)")));
@@ -324,11 +325,15 @@ void Form1::CloseROM() {
 }
 
 void Form1::SaveROM() {
+    rom_.takeWriteFailure(); // told by whatever wrote before
     SaveROMIName(rom_, iROMName->text());
     SaveROMVersion();
     LoadROMIName();
     LoadROMVersion();
     rom_.flush();
+    if (const QString failure = rom_.takeWriteFailure(); !failure.isEmpty())
+        platform_.messageBox(failure, QString::fromLatin1(ProgramInfo::AppTitle),
+                             Platform::Icon::Critical);
 }
 
 void Form1::LoadROMFileSize(const QString& path) {

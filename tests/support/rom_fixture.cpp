@@ -4,8 +4,11 @@
 #include "workspace/rom_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdlib>
+#include <fcntl.h>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -105,4 +108,22 @@ void makeReadOnly(const RomFixture& fixture) {
     QFile::setPermissions(fixture.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                              QFile::ReadOther | QFile::ExeOther);
     QFile::setPermissions(fixture.romPath(), QFile::ReadOwner | QFile::ReadOther);
+}
+
+int breakWrites(const QString& path) {
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    int changed = 0;
+    for (const QString& entry :
+         fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(fds.filePath(entry)).symLinkTarget() != target)
+            continue;
+        const int readOnly = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
+        if (readOnly < 0)
+            continue;
+        if (::dup2(readOnly, entry.toInt()) >= 0)
+            ++changed;
+        ::close(readOnly);
+    }
+    return changed;
 }

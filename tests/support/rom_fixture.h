@@ -53,6 +53,11 @@ private:
     bool switched_ = false;
 };
 
+// Makes every descriptor this process holds open on path read-only in place, so
+// each later write through it fails (EBADF) as on a failing drive. Returns how
+// many it changed.
+int breakWrites(const QString& path);
+
 // Makes the ROM read-only and its folder reachable by an ordinary user.
 void makeReadOnly(const RomFixture& fixture);
 

@@ -89,6 +89,11 @@ private slots:
         QTest::newRow("length 0 writes nothing") << QString() << 0 << QString();
         QTest::newRow("copyright and bar")
             << QString::fromUtf8("\u00A9|") << 2 << QStringLiteral("8F FE");
+        // a character outside the BMP is one position, as the user sees it
+        QTest::newRow("emoji takes one byte")
+            << QString::fromUtf8("A\U0001F600B") << 4 << QStringLiteral("9A -- 9B 03");
+        QTest::newRow("emoji at the cut")
+            << QString::fromUtf8("AB\U0001F600C") << 3 << QStringLiteral("9A 9B --");
     }
     void writeText() {
         QFETCH(QString, text);

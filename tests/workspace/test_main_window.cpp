@@ -1,10 +1,12 @@
 #include "editors/frame/text_box.h"
 #include "rom_fixture.h"
+#include "widget_helpers.h"
 #include "workspace/about_box.h"
 #include "workspace/main_window.h"
 #include "workspace/program_info.h"
 #include "workspace/rom_header.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWindow>
 #include <functional>
 
 using RomHeader::NameOffset;
@@ -678,6 +681,94 @@ private slots:
         action(form, "mnuWWW")->trigger();
         QCOMPARE(platform.openedPages, QStringList{QString::fromLatin1(ProgramInfo::HomePageUrl)});
         QVERIFY(platform.messages.isEmpty());
+    }
+
+    // A menu shortcut acts whatever box has the focus; on X11 a line edit would
+    // take Ctrl+E as "end of line" and the ROM would stay open.
+    void menuShortcutsWinOverBoxKeys_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("key");
+        for (const char* box : {"iROMName", "ROMVersionTXT"}) {
+            QTest::addRow("%s Ctrl+E", box) << box << int(Qt::Key_E);
+            QTest::addRow("%s Ctrl+O", box) << box << int(Qt::Key_O);
+            QTest::addRow("%s Ctrl+S", box) << box << int(Qt::Key_S);
+        }
+    }
+    void menuShortcutsWinOverBoxKeys() {
+        QFETCH(QString, box);
+        QFETCH(int, key);
+        RomFixture fixture;
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath() << fixture.romPath();
+        Form1 form(platform, fixture.tablePath());
+        QVERIFY(showActive(form));
+        form.LoadROM();
+        QByteArray expected = fixture.bytes();
+        auto* focused = control<TextBox>(form, qPrintable(box));
+        QTest::mouseClick(focused, Qt::LeftButton, {}, QPoint(4, focused->height() / 2));
+        QVERIFY(focused->hasFocus());
+        QTest::keyClick(focused, Qt::Key_Home);
+        QTest::keyClick(focused, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(focused, Qt::Key_Delete);
+        QTest::keyClicks(focused, QStringLiteral("9"));
+        QTest::keyClick(focused, static_cast<Qt::Key>(key), Qt::ControlModifier);
+        switch (key) {
+        case Qt::Key_E:
+            QVERIFY(!form.rom().isOpen());
+            QCOMPARE(nameBox(form)->text(), QStringLiteral("N/A"));
+            break;
+        case Qt::Key_O:
+            QCOMPARE(platform.dialogRequests.size(), 2);
+            break;
+        case Qt::Key_S:
+            if (box == QStringLiteral("iROMName"))
+                putBytes(expected, NameOffset, QByteArray("9").leftJustified(22, ' '));
+            else
+                putByte(expected, VersionOffset, 9);
+            KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
+            break;
+        }
+    }
+
+    // A screen reader reads the size label's value; its caption names it.
+    void sizeValueIsReadAsItsText() {
+        RomFixture fixture;
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath();
+        Form1 form(platform, fixture.tablePath());
+        form.LoadROM();
+        QAccessibleInterface* value = QAccessible::queryAccessibleInterface(sizeLabel(form));
+        QVERIFY(value);
+        QCOMPARE(value->text(QAccessible::Name),
+                 QStringLiteral("524800 (ROM has not been expanded)"));
+        QCOMPARE(control<QLabel>(form, "Label3")->buddy(), sizeLabel(form));
+    }
+
+    // "[*]" in a ROM name is shown as it stands, not taken for the modified marker.
+    void titleShowsTheNameAsStored() {
+        RomFixture fixture;
+        setName(fixture, QByteArray("AB[*]CD"));
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath();
+        Form1 form(platform, fixture.tablePath());
+        QVERIFY(showActive(form));
+        form.LoadROM();
+        QVERIFY2(form.windowHandle()->title().contains(QStringLiteral(" - AB[*]CD")),
+                 qPrintable(form.windowHandle()->title()));
+    }
+
+    // A save the drive refuses is told once, naming the file.
+    void failedSaveIsTold() {
+        RomFixture fixture;
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath();
+        Form1 form(platform, fixture.tablePath());
+        form.LoadROM();
+        QCOMPARE(breakWrites(fixture.romPath()), 1);
+        action(form, "mnuSave")->trigger();
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages[0].text.contains(fixture.romPath()));
+        QVERIFY(form.isEnabled());
     }
 
     void aboutShowsModally_data() {

@@ -73,6 +73,29 @@ private slots:
         QVERIFY(!rom.isOpen());
     }
 
+    // A failing write inside the file is kept until taken, once, with the file's
+    // name and the system's words; past the end nothing fails, as nothing is written.
+    void failedWriteIsToldOnce() {
+        RomFixture fixture;
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        rom.writeByte(rom.size() + 10, 1);
+        rom.writeByte(5, 1);
+        QCOMPARE(rom.takeWriteFailure(), QString());
+
+        QCOMPARE(breakWrites(fixture.romPath()), 1);
+        const QByteArray before = fixture.bytes();
+        rom.writeByte(5, 2);
+        rom.writeWord(7, 3);
+        rom.flush();
+        const QString failure = rom.takeWriteFailure();
+        QVERIFY2(failure.contains(fixture.romPath()), qPrintable(failure));
+        QVERIFY2(failure.contains(QStringLiteral("Bad file descriptor")), qPrintable(failure));
+        QCOMPARE(rom.takeWriteFailure(), QString());
+        QCOMPARE(rom.readByte(5), std::uint8_t{1}); // reads still work
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
+    }
+
     void closedFileReadsZeroAndIgnoresWrites() {
         RomFile rom;
         rom.close();

@@ -20,8 +20,15 @@ public:
     void setWidthInCharacters(int characters);
     QSize sizeHint() const override;
 
+    // Characters as the user sees them: a character outside the Basic
+    // Multilingual Plane (an emoji) is one, not two UTF-16 units.
+    static qsizetype characterCount(const QString& text);
+
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Composed text (an input method) keeps to the typing limit as well.
+    void inputMethodEvent(QInputMethodEvent* event) override;
     // True for a key that types a character (Backspace and control keys included),
     // false for keys that only move or delete (arrows, Delete).
     static bool typesCharacter(const QKeyEvent& event);
@@ -32,6 +39,11 @@ protected:
     }
 
 private:
+    // True when the key is the shortcut of an enabled action of the window.
+    bool isWindowShortcut(const QKeyEvent& event) const;
+    // How many more characters typing may add in place of the selection.
+    qsizetype room() const;
+
     int typingLimit_ = 32767;
     bool digitsOnly_ = false;
     int widthInCharacters_ = 0;

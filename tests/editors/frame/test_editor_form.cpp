@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 namespace {
@@ -156,6 +157,22 @@ private slots:
         QCOMPARE(button(form, "QuitCMD")->text(), QStringLiteral("Close"));
         QVERIFY(!form.findChild<QProgressBar*>());
         QVERIFY(!form.findChild<QLabel*>(QStringLiteral("InfoIMG")));
+    }
+
+    void captionShowsTheRomNameAsStored() {
+        class NamedForm : public EditorForm {
+        public:
+            explicit NamedForm(const EditorContext& context)
+                : EditorForm(QStringLiteral("Monster Editor - "), context) {}
+
+        protected:
+            void apply() override {}
+        };
+        EditorContext context = sampleContext();
+        context.romName = QStringLiteral("AB[*]CD");
+        NamedForm form(context);
+        QVERIFY(showActive(form));
+        QCOMPARE(form.windowHandle()->title(), QStringLiteral("Monster Editor - AB[*]CD"));
     }
 
     void enterAndEscapePressNothing_data() {

@@ -1,7 +1,9 @@
 #include "editors/frame/numeric_box.h"
 #include "widget_helpers.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTestEventList>
@@ -281,6 +283,43 @@ private slots:
         w->box->correct();
         QCOMPARE(runs, 1);
         QCOMPARE(w->box->text(), QStringLiteral("255"));
+    }
+
+    // A name box's limit counts characters as the user sees them, typed or composed.
+    void typingLimitCountsCharacters_data() {
+        QTest::addColumn<int>("held");
+        QTest::addColumn<bool>("composed");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("added");
+        const QString emoji = QString::fromUtf8("\U0001F600");
+        QTest::newRow("emoji fills the last place") << 15 << false << emoji << emoji;
+        QTest::newRow("emoji past the limit") << 16 << false << emoji << QString();
+        QTest::newRow("composed text cut to the room") << 14 << true << "XYZ"
+                                                       << "XY";
+        QTest::newRow("composed emoji is one place") << 15 << true << emoji + "Z" << emoji;
+        QTest::newRow("composed into a full box") << 16 << true << "X" << QString();
+    }
+    void typingLimitCountsCharacters() {
+        QFETCH(int, held);
+        QFETCH(bool, composed);
+        QFETCH(QString, typed);
+        QFETCH(QString, added);
+        TextBox* name = new TextBox;
+        name->setTypingLimit(16);
+        w->window.layout()->addWidget(name);
+        name->show();
+        const QString start(held, QLatin1Char('A'));
+        name->setText(start);
+        QVERIFY(focusBox(*name));
+        if (composed) {
+            QInputMethodEvent event;
+            event.setCommitString(typed);
+            QApplication::sendEvent(name, &event);
+        } else {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+            QApplication::sendEvent(name, &press);
+        }
+        QCOMPARE(name->text(), start + added);
     }
 };
 

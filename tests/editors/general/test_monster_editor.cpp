@@ -1,4 +1,5 @@
 #include "editor_driver.h"
+#include "editors/frame/name_list_fill.h"
 #include "editors/frame/numeric_box.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/monster_rules.h"
@@ -95,6 +96,101 @@ private slots:
         s.select(80);
         QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
                  QStringLiteral("Monster Index #: 81"));
+    }
+
+    // The row a person clicks is the one shown, and Apply writes into it alone.
+    void clickedRowIsShownAndWritten_data() {
+        QTest::addColumn<bool>("byKeys");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("arrow keys") << true;
+    }
+    void clickedRowIsShownAndWritten() {
+        QFETCH(bool, byKeys);
+        Session s;
+        QByteArray expected = s.fixture.bytes();
+        s.open();
+        if (byKeys) {
+            for (int k = 0; k < 5; ++k)
+                s.pressKey("MonsterLST", Qt::Key_Down);
+        } else {
+            s.select(6);
+            QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
+                     QStringLiteral("Monster Index #: 7"));
+            s.select(5);
+        }
+        QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
+                 QStringLiteral("Monster Index #: 6"));
+        QCOMPARE(s.find<QLineEdit>("NameTXT")->text(), padded(QStringLiteral("Ogre")));
+        QCOMPARE(s.box("HPTXT")->text(), QStringLiteral("1200"));
+        s.type("HPTXT", QStringLiteral("77"));
+        s.apply();
+        putWord(expected, stat(5) + Hp, 77);
+        putByte(expected, stat(5) + Counter, 8); // Ogre's 24 normalised
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), expected);
+    }
+
+    // Once a row is selected, nothing the user does leaves the list without one.
+    void listKeepsASelectedRow_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("Ctrl+click on the selected row") << "ctrl-click" << 5;
+        QTest::newRow("Ctrl+Space on the selected row") << "ctrl-space" << 5;
+        QTest::newRow("Ctrl+Down then Ctrl+Space") << "ctrl-down-space" << 6;
+        QTest::newRow("Ctrl+click on another row") << "ctrl-click-other" << 7;
+    }
+    void listKeepsASelectedRow() {
+        QFETCH(QString, action);
+        QFETCH(int, shown);
+        Session s;
+        putMonster(s.fixture, 6, Slime);
+        putMonster(s.fixture, 7, Slime);
+        QByteArray expected = s.fixture.bytes();
+        s.open();
+        s.select(5);
+        if (action == QStringLiteral("ctrl-click")) {
+            s.clickRow("MonsterLST", 5, Qt::ControlModifier);
+        } else if (action == QStringLiteral("ctrl-click-other")) {
+            s.clickRow("MonsterLST", 7, Qt::ControlModifier);
+        } else {
+            if (action == QStringLiteral("ctrl-down-space"))
+                s.pressKey("MonsterLST", Qt::Key_Down, Qt::ControlModifier);
+            s.pressKey("MonsterLST", Qt::Key_Space, Qt::ControlModifier);
+        }
+        QCOMPARE(selectedRow(*s.find<QListWidget>("MonsterLST")), shown);
+        QCOMPARE(s.find<QLabel>("MonsterIndexNumLBL")->text(),
+                 QStringLiteral("Monster Index #: %1").arg(shown + 1));
+        s.type("STRTXT", QStringLiteral("99"));
+        s.apply();
+        putByte(expected, stat(shown) + Strength, 99);
+        if (shown == 5)
+            putByte(expected, stat(5) + Counter, 8);
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), expected);
+    }
+
+    // The focus starts on the list, so a key pressed at once presses no button.
+    void opensWithTheFocusOnTheList() {
+        Session s;
+        s.fixture.setByte(stat(0) + Counter, 24); // an Apply would normalise it
+        const QByteArray before = s.fixture.bytes();
+        s.open();
+        QCOMPARE(QApplication::focusWidget(), s.find<QWidget>("MonsterLST"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        KALDRIS_COMPARE_IMAGE(s.fixture.bytes(), before);
+    }
+
+    // A write the drive refuses is told once per Apply, and the window stays.
+    void failedWriteIsToldOncePerApply() {
+        Session s;
+        Form2& form = s.open();
+        QCOMPARE(breakWrites(s.fixture.romPath()), 1);
+        s.type("HPTXT", QStringLiteral("5"));
+        s.apply();
+        QCOMPARE(s.platform.messages.size(), 1);
+        QVERIFY(s.platform.messages[0].text.contains(s.fixture.romPath()));
+        QCOMPARE(s.platform.messages[0].icon, Platform::Icon::Critical);
+        s.apply();
+        QCOMPARE(s.platform.messages.size(), 2);
+        QVERIFY(form.isVisible());
     }
 
     void loadShowsStoredValues_data() {
