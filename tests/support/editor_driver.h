@@ -55,7 +55,8 @@ public:
     void pressKey(const char* control, int key, Qt::KeyboardModifiers modifiers = {});
     // A click on tab index of a tab bar (or of a tab widget's bar).
     void clickTab(const char* tabs, int index);
-    // Opens the combo box's list with a click and clicks the row.
+    // Opens the combo box's list with a click and chooses the row in it with
+    // the arrow keys and Return.
     void pickCombo(const char* combo, int row);
     // Clicks into the box, erases it with Home, Shift+End and Delete, types text
     // key by key and, with leave, presses Tab so the box's leaving rule runs.

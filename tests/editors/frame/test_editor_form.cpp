@@ -8,14 +8,17 @@
 #include "widget_helpers.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <functional>
 
@@ -173,6 +176,27 @@ private slots:
         NamedForm form(context);
         QVERIFY(showActive(form));
         QCOMPARE(form.windowHandle()->title(), QStringLiteral("Monster Editor - AB[*]CD"));
+    }
+
+    // The driver picks a combo row as a person does: the list opens and the row is clicked.
+    void driverPicksComboRowsByClicking_data() {
+        QTest::addColumn<int>("row");
+        QTest::newRow("first") << 0;
+        QTest::newRow("scrolled to") << 33;
+    }
+    void driverPicksComboRowsByClicking() {
+        QFETCH(int, row);
+        EditorDriver driver;
+        auto window = std::make_unique<QWidget>();
+        auto* combo = new QComboBox;
+        combo->setObjectName(QStringLiteral("SampleCBO"));
+        (new QVBoxLayout(window.get()))->addWidget(combo);
+        fillNameList(*combo, 40, [](int i) { return QStringLiteral("Item %1").arg(i); });
+        QSignalSpy picked(combo, &QComboBox::activated);
+        driver.show(std::move(window));
+        driver.pickCombo("SampleCBO", row);
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(combo->currentIndex(), row);
     }
 
     void enterAndEscapePressNothing_data() {
