@@ -21,7 +21,7 @@
 #include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,7 +32,11 @@ namespace {
 
 // The rows of title boxes, top to bottom, each left to right; the first row
 // stands at the right-hand side.
-const std::initializer_list<int> TitleRows[] = {{0}, {5}, {6, 1, 2, 3}, {4, 7, 8}};
+constexpr int TitleRow1[] = {0};
+constexpr int TitleRow2[] = {5};
+constexpr int TitleRow3[] = {6, 1, 2, 3};
+constexpr int TitleRow4[] = {4, 7, 8};
+constexpr std::span<const int> TitleRows[] = {TitleRow1, TitleRow2, TitleRow3, TitleRow4};
 
 struct HiddenBox {
     const char* name;
@@ -148,7 +152,7 @@ void Form6::buildWindow() {
         chain.push_back(name.list);
         chain.push_back(name.box);
     }
-    for (const std::initializer_list<int>& row : TitleRows) {
+    for (const std::span<const int> row : TitleRows) {
         for (const int k : row)
             chain.push_back(blocks_[k]);
     }
@@ -180,6 +184,7 @@ QGroupBox* Form6::buildNameFrame(int tab) {
     auto* label = new QLabel(QStringLiteral("Name:"));
     label->setObjectName(QLatin1String(layout.label));
     TextBox* box = makeBox(layout.box, layout.field.length);
+    // one width on every tab, so the box stays put when the tab changes
     box->setWidthInCharacters(16);
     label->setBuddy(box);
     right->addWidget(label);
@@ -211,7 +216,7 @@ QGroupBox* Form6::buildTitleFrame() {
         blocks_[k]->setAccessibleName(QStringLiteral("Title text %1").arg(k));
     }
     bool first = true;
-    for (const std::initializer_list<int>& boxes : TitleRows) {
+    for (const std::span<const int> boxes : TitleRows) {
         auto* row = new QHBoxLayout;
         if (first)
             row->addStretch();

@@ -33,29 +33,6 @@ private slots:
         if (found)
             QCOMPARE(Tabs[*found].option, option);
     }
-
-    // Each name tab lists every entry of its field, and the six tabs own the six options.
-    void nameTabsCoverTheirTables_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("lastByte");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("characters") << 0 << 0x652B0 << 0x65537 << 9;
-        QTest::newRow("monsters") << 1 << 0x64DA0 << 0x652AF << 81;
-        QTest::newRow("attacks") << 2 << 0x64620 << 0x64D9F << 160;
-        QTest::newRow("items") << 3 << 0x64320 << 0x6461F << 64;
-        QTest::newRow("areas") << 4 << 0x640D0 << 0x6431F << 37;
-    }
-    void nameTabsCoverTheirTables() {
-        QFETCH(int, tab);
-        QFETCH(int, first);
-        QFETCH(int, lastByte);
-        QFETCH(int, rows);
-        const NameTable& field = NameTabs[tab].field;
-        QCOMPARE(field.count, rows);
-        QCOMPARE(field.offset(0), first);
-        QCOMPARE(field.end() - 1, lastByte);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTextEditorTabs)
