@@ -135,7 +135,8 @@ void Form6::buildWindow() {
         frames_[tab] = frame;
     }
 
-    // Hidden and disabled, but siblings in one group: they record the current tab.
+    // Hidden and disabled, they record the current tab: one group, so setting one
+    // clears the other five.
     for (int n = 1; n <= static_cast<int>(options_.size()); ++n) {
         auto* option = new QRadioButton(QString::number(n), this);
         option->setObjectName(QStringLiteral("OPT%1").arg(n));
