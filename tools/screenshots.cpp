@@ -6,6 +6,7 @@
 #include "editors/general/monster_editor.h"
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
+#include "editors/general/text_editor.h"
 #include "workspace/about_box.h"
 #include "workspace/game_text.h"
 #include "workspace/main_window.h"
@@ -20,7 +21,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMenu>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -87,6 +90,36 @@ void putSampleMonsters(Workspace& ws) {
     }
 }
 
+// Names for the text editor's other tables and the title texts.
+void putSampleNames(Workspace& ws) {
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    const char* const characters[] = {"Kaldris", "Mira",  "Tobin", "Sera", "Garret",
+                                      "Lune",    "Orrin", "Vessa", "Bram"};
+    for (int i = 0; i < NameTables::CharacterNames.count; ++i)
+        writeName(text, NameTables::CharacterNames.offset(i), QString::fromLatin1(characters[i]),
+                  NameTables::CharacterNames.length);
+    const struct {
+        const NameTable& table;
+        int count;
+        const char* stem;
+    } runs[] = {{NameTables::AttackNameTable, 160, "Claw"},
+                {NameTables::ItemNameTable, 0x40, "Potion"},
+                {NameTables::AreaNameTable, 37, "Cave of Ash"}};
+    for (const auto& run : runs) {
+        for (int i = 0; i < run.count; ++i)
+            writeName(text, run.table.offset(i),
+                      QStringLiteral("%1 %2").arg(QString::fromLatin1(run.stem)).arg(i + 1),
+                      run.table.length);
+    }
+    const char* const title[] = {"TM",    "Legend", "of",      "the", "Kaldris", "New Game Press",
+                                 "Start", "1",      "Continue"};
+    for (std::size_t k = 0; k < NameTables::TitleTextBlock.size(); ++k)
+        writeName(text, NameTables::TitleTextBlock[k].offset, QString::fromLatin1(title[k]),
+                  NameTables::TitleTextBlock[k].length);
+}
+
 // Shows the window, lets it lay out and paint, and grabs it.
 QPixmap grabShown(QWidget& window) {
     window.show();
@@ -114,6 +147,23 @@ struct Shot {
     const char* file;
     std::function<QPixmap(Workspace&)> take;
 };
+
+// The text editor on one tab, with row picked in its list (none for the title tab).
+Shot textEditorShot(const char* file, int tab, int row) {
+    return {file, [tab, row](Workspace& ws) {
+                RomFile rom;
+                rom.open(ws.platform.romPath);
+                GameText text(rom, ws.tablePath, ws.platform);
+                Form6 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+                form.findChild<QTabBar*>(QStringLiteral("TextTAB"))->setCurrentIndex(tab);
+                const auto lists = form.findChildren<QListWidget*>();
+                for (QListWidget* list : lists) {
+                    if (row >= 0 && list->isVisibleTo(&form))
+                        list->setCurrentRow(row);
+                }
+                return grabShown(form);
+            }};
+}
 
 std::vector<Shot> shots() {
     return {
@@ -157,6 +207,12 @@ std::vector<Shot> shots() {
              Form2 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
              return grabShown(form);
          }},
+        textEditorShot("text_editor_characters.png", 0, 2),
+        textEditorShot("text_editor_monsters.png", 1, 4),
+        textEditorShot("text_editor_attacks.png", 2, 159),
+        textEditorShot("text_editor_items.png", 3, 0x3F),
+        textEditorShot("text_editor_areas.png", 4, 0),
+        textEditorShot("text_editor_title.png", 5, -1),
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -190,6 +246,7 @@ int main(int argc, char* argv[]) {
     table.close();
     rom.close();
     putSampleMonsters(ws);
+    putSampleNames(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);

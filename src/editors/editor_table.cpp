@@ -1,6 +1,7 @@
 #include "editors/editor_table.h"
 
 #include "editors/general/monster_editor.h"
+#include "editors/general/text_editor.h"
 
 #include <array>
 
@@ -10,7 +11,7 @@ std::span<const EditorEntry> editorTable() {
         {"Character Stats", nullptr},
         {"Character Starting Magic", nullptr},
         {"Character Equipment", nullptr},
-        {"Text Editor", nullptr},
+        {"Text Editor", &openTextEditor},
         {"Attack Editor", nullptr},
         {"Treasure", nullptr},
         {"Battlefields", nullptr},

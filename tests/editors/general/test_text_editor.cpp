@@ -1,0 +1,455 @@
+#include "editor_driver.h"
+#include "editors/general/name_tables.h"
+#include "editors/general/text_editor.h"
+#include "widget_helpers.h"
+#include "workspace/main_window.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+using namespace NameTables;
+
+namespace {
+
+enum Tab { CharTab, MonsterTab, AttackTab, ItemTab, AreaTab, TitleTab };
+
+struct NameTabControls {
+    const char* list;
+    const char* box;
+};
+const NameTabControls NameTabs[] = {{"CharLST", "CharNameTXT"},
+                                    {"MonsterLST", "MonsterNameTXT"},
+                                    {"MonsterAttackLST", "MonAtkTXT"},
+                                    {"ItemLST", "ItemNameTXT"},
+                                    {"AreaLST", "AreaNameTXT"}};
+const char* const Frames[] = {"CharFRA", "MonsterFRA", "MonAtkFRA",
+                              "ItemFRA", "AreaFRA",    "TitleFRA"};
+
+constexpr int TitleStart = 0x610DB;
+constexpr int TitleBytes = 55;
+
+// "ABC..." as the game stores it: "A" is 0x9A, the rest follow.
+QByteArray alphabetBytes(int count) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(static_cast<char>(0x9A + i));
+    return bytes;
+}
+
+QByteArray spaces(int count) {
+    return QByteArray(count, '\x03');
+}
+
+class Session : public EditorDriver {
+public:
+    Session() {
+        fixture.setText(CharacterNames.offset(0), QStringLiteral("Kaldris"), 8);
+        fixture.setText(MonsterNameTable.offset(80), QStringLiteral("Dark Lord"), 16);
+        fixture.setText(AreaNameTable.offset(5), QStringLiteral("Harbor"), 16);
+        fixture.setText(ItemNameTable.offset(2), QStringLiteral("Ether"), 12);
+    }
+    Form6& open() { return EditorDriver::open<Form6>(); }
+    void setBytes(qint64 offset, const QByteArray& bytes) {
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            fixture.setByte(offset + i, static_cast<std::uint8_t>(bytes[i]));
+    }
+    QListWidget* list(int tab) { return find<QListWidget>(NameTabs[tab].list); }
+    QLineEdit* box(int tab) { return find<QLineEdit>(NameTabs[tab].box); }
+    QLineEdit* block(int k) {
+        return find<QLineEdit>(qPrintable(QStringLiteral("Block%1TXT").arg(k)));
+    }
+    QRadioButton* option(int n) {
+        return find<QRadioButton>(qPrintable(QStringLiteral("OPT%1").arg(n)));
+    }
+    void pickName(int tab, int row) {
+        clickTab("TextTAB", tab);
+        clickRow(NameTabs[tab].list, row);
+    }
+};
+
+} // namespace
+
+class TestTextEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheCharacterTabWithNothingPicked() {
+        Session s;
+        Form6& form = s.open();
+        grabIfAsked(form, QStringLiteral("text_editor"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Text Editor - KALDRIS TEST ROM"));
+
+        auto* tabs = s.find<QTabBar>("TextTAB");
+        const QStringList captions{"Character Names",     "Monster Names", "Monster Attack Names",
+                                   "Item && Magic Names", "Area Names",    "Title Screen"};
+        const QStringList keys{"char", "monster", "monatk", "item", "area", "title"};
+        QCOMPARE(tabs->count(), 6);
+        for (int tab = 0; tab < 6; ++tab) {
+            QCOMPARE(tabs->tabText(tab), captions[tab]);
+            QCOMPARE(tabs->tabData(tab).toString(), keys[tab]);
+            QCOMPARE(s.find<QGroupBox>(Frames[tab])->isVisible(), tab == CharTab);
+        }
+        QCOMPARE(tabs->currentIndex(), 0);
+        for (int n = 1; n <= 6; ++n) {
+            QVERIFY(s.option(n)->isHidden());
+            QVERIFY(!s.option(n)->isEnabled());
+            QCOMPARE(s.option(n)->isChecked(), n == 4);
+        }
+
+        const int rows[] = {9, 81, 160, 64, 37};
+        for (int tab = CharTab; tab <= AreaTab; ++tab) {
+            QCOMPARE(s.list(tab)->count(), rows[tab]);
+            QVERIFY(s.list(tab)->selectedItems().isEmpty());
+            QVERIFY(s.box(tab)->text().isEmpty());
+        }
+        // the field texts as read, trailing spaces and all
+        QCOMPARE(s.list(CharTab)->item(0)->text(), QStringLiteral("Kaldris "));
+        QCOMPARE(s.list(MonsterTab)->item(80)->text(), QStringLiteral("Dark Lord       "));
+        QCOMPARE(s.list(ItemTab)->item(2)->text(), QStringLiteral("Ether       "));
+        QCOMPARE(s.list(AreaTab)->item(5)->text(), QStringLiteral("Harbor          "));
+
+        QVERIFY(s.find<QRadioButton>("DefaultOPT")->isChecked());
+        QVERIFY(!s.find<QRadioButton>("CustomOPT")->isEnabled());
+        QCOMPARE(s.find<QLabel>("InfoLBL")->text(),
+                 QStringLiteral("Use an _ to separate words in the same line of text."));
+        // the load's bar and step label lie below the window's bottom edge
+        auto* bar = s.find<QProgressBar>("pbar");
+        auto* step = s.find<QLabel>("pbarLoadLBL");
+        QCOMPARE(bar->maximum(), 255);
+        QVERIFY(bar->geometry().top() >= form.height());
+        QVERIFY(step->geometry().top() >= form.height());
+        QVERIFY(step->text().isEmpty());
+        QVERIFY(s.find<QTabBar>("TextTAB")->hasFocus());
+    }
+
+    // The load fills the lists in its own order, each under its step label,
+    // with the title boxes read between the area and the item names.
+    void loadRunsItsStepsInOrder() {
+        Session s;
+        s.fixture.setText(TitleTextBlock[0].offset, QStringLiteral("TM"), 2);
+        QStringList steps;
+        QList<bool> titleLoaded;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            QLabel* step = nullptr;
+            QLineEdit* title = nullptr;
+            for (QWidget* widget : QApplication::allWidgets()) {
+                if (widget->objectName() == QLatin1String("pbarLoadLBL"))
+                    step = qobject_cast<QLabel*>(widget);
+                if (widget->objectName() == QLatin1String("Block0TXT"))
+                    title = qobject_cast<QLineEdit*>(widget);
+            }
+            if (!step || step->text().isEmpty() ||
+                (!steps.isEmpty() && steps.last() == step->text()))
+                return;
+            steps << step->text();
+            titleLoaded << !title->text().isEmpty();
+        });
+        watch.start(0);
+        s.open();
+        watch.stop();
+        QCOMPARE(steps, (QStringList{"Loading Characters...", "Loading Monsters...",
+                                     "Loading Area/Map Names...", "Loading Key Item Names...",
+                                     "Loading Monster Attack Names..."}));
+        QCOMPARE(titleLoaded, (QList<bool>{false, false, false, true, true}));
+    }
+
+    void applyWithNoPickedNameWritesNothing_data() {
+        QTest::addColumn<int>("tab");
+        for (int tab = CharTab; tab <= AreaTab; ++tab)
+            QTest::addRow("%s", NameTabs[tab].list) << tab;
+    }
+    void applyWithNoPickedNameWritesNothing() {
+        QFETCH(int, tab);
+        Session s;
+        const QByteArray before = s.bytes();
+        s.open();
+        s.clickTab("TextTAB", tab);
+        s.type(NameTabs[tab].box, QStringLiteral("Lost"));
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
+        QCOMPARE(s.box(tab)->text(), QStringLiteral("Lost"));
+        QVERIFY(s.list(tab)->selectedItems().isEmpty());
+    }
+
+    void applyWritesThePickedNameInItsField_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("held"); // put into the field first, when not empty
+        QTest::addColumn<QString>("shown");   // the box after the click; null: not checked
+        QTest::addColumn<QString>("typed");   // null: Apply without typing
+        QTest::addColumn<QByteArray>("stored");
+        // 0x00 and 0x05 have no character, 0xD7 is "..."
+        QTest::newRow("character 3 as it reads")
+            << int(CharTab) << 3 << 0x653A0 << QByteArray::fromHex("A4B400BFD7030305")
+            << QStringLiteral("Kal...  ") << QString() << QByteArray::fromHex("A4B4BFD2D2D20303");
+        QTest::newRow("ellipses shown whole, stored cut")
+            << int(CharTab) << 0 << 0x652B0 << QByteArray(8, '\xD7') << QString(24, u'.')
+            << QString() << QByteArray(8, '\xD2');
+        QTest::newRow("character 8")
+            << int(CharTab) << 8 << 0x65530 << QByteArray() << QString() << QStringLiteral("Bram")
+            << QByteArray::fromHex("9BC5B4C0") + spaces(4);
+        QTest::newRow("monster 80") << int(MonsterTab) << 80 << 0x652A0 << QByteArray()
+                                    << QStringLiteral("Dark Lord       ") << QStringLiteral("Bat")
+                                    << QByteArray::fromHex("9BB4C7") + spaces(13);
+        QTest::newRow("attack 159 ends at 0x64D9F")
+            << int(AttackTab) << 159 << 0x64D94 << QByteArray() << QString()
+            << QStringLiteral("ABCDEFGHIJKL") << alphabetBytes(12);
+        QTest::newRow("item 0x3F") << int(ItemTab) << 0x3F << 0x64614 << QByteArray() << QString()
+                                   << QStringLiteral("AB") << alphabetBytes(2) + spaces(10);
+        QTest::newRow("area 36") << int(AreaTab) << 36 << 0x64310 << QByteArray() << QString()
+                                 << QStringLiteral("ABCDEFGHIJKLMNOP") << alphabetBytes(16);
+        QTest::newRow("uncoded character as a space")
+            << int(AreaTab) << 5 << 0x64120 << QByteArray() << QStringLiteral("Harbor          ")
+            << QStringLiteral("A#B") << QByteArray::fromHex("9A039B") + spaces(13);
+        QTest::newRow("empty name") << int(ItemTab) << 2 << 0x64338 << QByteArray() << QString()
+                                    << QStringLiteral("") << spaces(12);
+    }
+    void applyWritesThePickedNameInItsField() {
+        QFETCH(int, tab);
+        QFETCH(int, row);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, held);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        Session s;
+        s.setBytes(offset, held);
+        QByteArray expected = s.bytes();
+        putBytes(expected, offset, stored);
+        s.open();
+        s.pickName(tab, row);
+        if (!shown.isNull())
+            QCOMPARE(s.box(tab)->text(), shown);
+        const QString before = s.list(tab)->item(row)->text();
+        if (!typed.isNull())
+            s.type(NameTabs[tab].box, typed);
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), expected);
+
+        // the list is not reloaded: its row shows the old text, the box the new
+        QCOMPARE(s.list(tab)->item(row)->text(), before);
+        if (!typed.isNull())
+            QCOMPARE(s.box(tab)->text(), typed);
+        QCOMPARE(s.list(tab)->selectedItems().size(), 1);
+        QCOMPARE(s.list(tab)->row(s.list(tab)->selectedItems().first()), row);
+    }
+
+    void reopeningShowsTheAppliedName() {
+        Session s;
+        s.open();
+        s.pickName(CharTab, 0);
+        s.type("CharNameTXT", QStringLiteral("Rowan"));
+        s.apply();
+        QCOMPARE(s.list(CharTab)->item(0)->text(), QStringLiteral("Kaldris "));
+        s.cancel();
+        s.open();
+        QCOMPARE(s.list(CharTab)->item(0)->text(), QStringLiteral("Rowan   "));
+    }
+
+    // A name typed on one tab and not applied there is never written by another tab's Apply.
+    void applyWritesOnlyTheCurrentTab() {
+        Session s;
+        QByteArray expected = s.bytes();
+        putBytes(expected, AreaNameTable.offset(7), QByteArray::fromHex("9DC2C2C5") + spaces(12));
+        s.open();
+        s.pickName(ItemTab, 2);
+        s.type("ItemNameTXT", QStringLiteral("Elixir"));
+        s.clickTab("TextTAB", AreaTab);
+        s.clickRow("AreaLST", 7);
+        s.type("AreaNameTXT", QStringLiteral("Door"));
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), expected);
+        // switching tabs left the item box as it was
+        QCOMPARE(s.box(ItemTab)->text(), QStringLiteral("Elixir"));
+    }
+
+    // A click or arrow key on the strip shows that tab's frame alone and sets its
+    // option; no list or box changes.
+    void switchingTabsShowsOnlyItsFrame_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<int>("option");
+        QTest::newRow("monster") << int(MonsterTab) << false << 5;
+        QTest::newRow("attack") << int(AttackTab) << false << 6;
+        QTest::newRow("item") << int(ItemTab) << false << 1;
+        QTest::newRow("area") << int(AreaTab) << false << 2;
+        QTest::newRow("title") << int(TitleTab) << false << 3;
+        QTest::newRow("monster by key") << int(MonsterTab) << true << 5;
+    }
+    void switchingTabsShowsOnlyItsFrame() {
+        QFETCH(int, tab);
+        QFETCH(bool, byKey);
+        QFETCH(int, option);
+        Session s;
+        Form6& form = s.open();
+        s.clickRow("CharLST", 0);
+        s.type("CharNameTXT", QStringLiteral("Rowan"), false);
+        const QSize size = form.size();
+        if (byKey)
+            s.pressKey("TextTAB", Qt::Key_Right);
+        else
+            s.clickTab("TextTAB", tab);
+        // the focus leaves the hidden box for the strip, not for Apply
+        QVERIFY(s.find<QTabBar>("TextTAB")->hasFocus());
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(s.find<QGroupBox>(Frames[k])->isVisible(), k == tab);
+        for (int n = 1; n <= 6; ++n)
+            QCOMPARE(s.option(n)->isChecked(), n == option);
+        QCOMPARE(form.size(), size);
+
+        s.clickTab("TextTAB", CharTab);
+        QVERIFY(s.option(4)->isChecked());
+        QCOMPARE(s.box(CharTab)->text(), QStringLiteral("Rowan"));
+        QCOMPARE(s.list(CharTab)->selectedItems().first()->text(), QStringLiteral("Kaldris "));
+    }
+
+    // Box k writes title field k, and Apply writes all nine fields: 55 bytes.
+    void titleApplyWritesAllNineFields_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("length");
+        const int offsets[] = {0x610DB, 0x610DD, 0x610E3, 0x610E7, 0x610EB,
+                               0x610F3, 0x61103, 0x61108, 0x6110A};
+        const int lengths[] = {2, 6, 4, 4, 8, 16, 5, 2, 8};
+        for (int k = 0; k < 9; ++k)
+            QTest::addRow("Block%dTXT", k) << k << offsets[k] << lengths[k];
+    }
+    void titleApplyWritesAllNineFields() {
+        QFETCH(int, k);
+        QFETCH(int, offset);
+        QFETCH(int, length);
+        Session s;
+        // bytes without a character: every box loads empty
+        s.setBytes(TitleStart, QByteArray(TitleBytes, '\0'));
+        QByteArray expected = s.bytes();
+        putBytes(expected, TitleStart, spaces(TitleBytes));
+        putBytes(expected, offset, alphabetBytes(length));
+        s.open();
+        s.clickTab("TextTAB", TitleTab);
+        QVERIFY(s.block(k)->text().isEmpty());
+        s.type(qPrintable(QStringLiteral("Block%1TXT").arg(k)),
+               QStringLiteral("ABCDEFGHIJKLMNOP").left(length));
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), expected);
+    }
+
+    void titleBoxesShowTheirFields() {
+        Session s;
+        const char* const texts[] = {"TM",       "Legend", "of", "the",     "Kaldris",
+                                     "New Game", "Start",  "1",  "Continue"};
+        for (int k = 0; k < 9; ++k)
+            s.fixture.setText(TitleTextBlock[k].offset, QString::fromLatin1(texts[k]),
+                              TitleTextBlock[k].length);
+        s.open();
+        for (int k = 0; k < 9; ++k)
+            QCOMPARE(s.block(k)->text(),
+                     QString::fromLatin1(texts[k]).leftJustified(TitleTextBlock[k].length));
+    }
+
+    void everyBoxTakesItsFieldLength_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("limit");
+        const int nameLimits[] = {8, 16, 12, 12, 16};
+        for (int tab = CharTab; tab <= AreaTab; ++tab)
+            QTest::addRow("%s", NameTabs[tab].box)
+                << tab << QString::fromLatin1(NameTabs[tab].box) << nameLimits[tab];
+        const int titleLimits[] = {2, 6, 4, 4, 8, 16, 5, 2, 8};
+        for (int k = 0; k < 9; ++k)
+            QTest::addRow("Block%dTXT", k)
+                << int(TitleTab) << QStringLiteral("Block%1TXT").arg(k) << titleLimits[k];
+    }
+    void everyBoxTakesItsFieldLength() {
+        QFETCH(int, tab);
+        QFETCH(QString, box);
+        QFETCH(int, limit);
+        const QString typed = QStringLiteral("Ab1 !?.-&%:/'*,_|Z0123456789");
+        Session s;
+        s.open();
+        s.clickTab("TextTAB", tab);
+        s.type(qPrintable(box), typed);
+        QCOMPARE(s.find<QLineEdit>(qPrintable(box))->text(), typed.left(limit));
+    }
+
+    // Top to bottom: Block0 at the right; Block5; Block6, 1, 2, 3; Block4, 7, 8.
+    void titleBoxesStandInFourRows() {
+        Session s;
+        s.open();
+        s.clickTab("TextTAB", TitleTab);
+        const QList<QList<int>> rows{{0}, {5}, {6, 1, 2, 3}, {4, 7, 8}};
+        int above = -1;
+        for (const QList<int>& row : rows) {
+            const QRect first = s.block(row.first())->geometry();
+            QVERIFY(first.top() > above);
+            int left = -1;
+            for (const int k : row) {
+                const QRect box = s.block(k)->geometry();
+                QCOMPARE(box.top(), first.top());
+                QVERIFY2(box.left() > left, qPrintable(QStringLiteral("Block%1TXT").arg(k)));
+                left = box.right();
+            }
+            above = first.bottom();
+        }
+        QVERIFY(s.block(0)->geometry().left() > s.block(5)->geometry().right());
+    }
+
+    void cancelWritesNothing() {
+        Session s;
+        const QByteArray before = s.bytes();
+        Form6& form = s.open();
+        s.pickName(MonsterTab, 80);
+        s.type("MonsterNameTXT", QStringLiteral("Zed"));
+        s.clickTab("TextTAB", TitleTab);
+        s.type("Block5TXT", QStringLiteral("Zed"));
+        s.cancel();
+        QVERIFY(!form.isVisible());
+        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
+    }
+
+    void treeNodeOpensTheEditor() {
+        RomFixture fixture;
+        fixture.setText(CharacterNames.offset(0), QStringLiteral("Kaldris"), 8);
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath();
+        Form1 main(platform, fixture.tablePath());
+        main.LoadROM();
+        showActive(main);
+        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
+        const QList<QTreeWidgetItem*> found =
+            tree->findItems(QStringLiteral("Text Editor"), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+
+        QString title, firstRow;
+        std::function<void()> closeEditor = [&] {
+            auto* editor = qobject_cast<Form6*>(QApplication::activeModalWidget());
+            if (!editor) {
+                QTimer::singleShot(10, closeEditor);
+                return;
+            }
+            title = editor->windowTitle();
+            firstRow = editor->findChild<QListWidget*>(QStringLiteral("CharLST"))->item(0)->text();
+            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
+        };
+        QTimer::singleShot(0, closeEditor);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(found[0]).center());
+        QCOMPARE(title, QStringLiteral("Text Editor - ") +
+                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
+        QCOMPARE(firstRow, QStringLiteral("Kaldris "));
+    }
+};
+
+QTEST_MAIN(TestTextEditor)
+#include "test_text_editor.moc"
