@@ -6,6 +6,8 @@
 #include "editors/general/monster_editor.h"
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
+#include "editors/map/battlefield_editor.h"
+#include "editors/map/battlefield_reward.h"
 #include "workspace/about_box.h"
 #include "workspace/game_text.h"
 #include "workspace/main_window.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,6 +90,28 @@ void putSampleMonsters(Workspace& ws) {
     }
 }
 
+// Item names for the battlefield editor's combo, and three battlefields, one of each kind.
+void putSampleBattlefields(Workspace& ws) {
+    const char* const items[] = {"Cure Potion", "Heal Potion", "Seed", "Refresher",
+                                 "Exit Book",   "Sky Tape",    "Bomb", "Jumbo Bomb",
+                                 "Elixir",      "Mirror"};
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    const NameTable& names = NameTables::ItemNameTable;
+    for (int k = 0; k < BattlefieldRules::ItemCodes; ++k)
+        writeName(text, names.offset(k), QString::fromLatin1(items[k % 10]), names.length);
+    const struct {
+        int battlefield;
+        std::uint8_t low, high, rounds;
+    } samples[] = {{0, 0x10, 0x02, 10}, {1, 0x64, 0x81, 15}, {5, 0x05, 0x40, 20}};
+    for (const auto& b : samples) {
+        rom.writeByte(BattlefieldRecords::rewardLow(b.battlefield), b.low);
+        rom.writeByte(BattlefieldRecords::rewardHigh(b.battlefield), b.high);
+        rom.writeByte(BattlefieldRecords::rounds(b.battlefield), b.rounds);
+    }
+}
+
 // Shows the window, lets it lay out and paint, and grabs it.
 QPixmap grabShown(QWidget& window) {
     window.show();
@@ -108,6 +133,16 @@ QPixmap grabOpenDialog(Workspace& ws, int selectedFilter, bool filterList) {
     combo->showPopup();
     QTest::qWait(50);
     return combo->view()->window()->grab();
+}
+
+// The battlefield editor on one row.
+QPixmap grabBattlefield(Workspace& ws, int row) {
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    Form10 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+    form.findChild<QListWidget*>(QStringLiteral("BattlefieldLST"))->setCurrentRow(row);
+    return grabShown(form);
 }
 
 struct Shot {
@@ -157,6 +192,9 @@ std::vector<Shot> shots() {
              Form2 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
              return grabShown(form);
          }},
+        {"battlefield_gp.png", [](Workspace& ws) { return grabBattlefield(ws, 0); }},
+        {"battlefield_exp.png", [](Workspace& ws) { return grabBattlefield(ws, 1); }},
+        {"battlefield_item.png", [](Workspace& ws) { return grabBattlefield(ws, 5); }},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -190,6 +228,7 @@ int main(int argc, char* argv[]) {
     table.close();
     rom.close();
     putSampleMonsters(ws);
+    putSampleBattlefields(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);

@@ -1,6 +1,7 @@
 #include "editors/editor_table.h"
 
 #include "editors/general/monster_editor.h"
+#include "editors/map/battlefield_editor.h"
 
 #include <array>
 
@@ -13,7 +14,7 @@ std::span<const EditorEntry> editorTable() {
         {"Text Editor", nullptr},
         {"Attack Editor", nullptr},
         {"Treasure", nullptr},
-        {"Battlefields", nullptr},
+        {"Battlefields", &openBattlefieldEditor},
     }};
     return table;
 }
