@@ -71,9 +71,13 @@ void EditorDriver::pickCombo(const char* name, int row) {
     QAbstractItemView* popup = combo->view();
     if (!QTest::qWaitForWindowExposed(popup->window()))
         qFatal("the list of %s never opened", name);
+    // The popup ignores a release until the pointer has moved away from where
+    // the list was opened, as a hand does on its way to the row.
+    QTest::mouseMove(popup->viewport(), popup->viewport()->rect().bottomLeft());
     const QModelIndex index = popup->model()->index(row, combo->modelColumn());
     popup->scrollTo(index);
     const QPoint at = popup->visualRect(index).center();
+    QTest::mouseMove(popup->viewport(), at);
     // The popup takes a row on release; the press only highlights it.
     QTest::mousePress(popup->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(popup->viewport(), Qt::LeftButton, {}, at);

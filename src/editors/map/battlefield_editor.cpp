@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 using namespace BattlefieldRecords;
 using namespace BattlefieldRules;
@@ -30,8 +31,8 @@ namespace {
 
 constexpr int PictureSide = 150;
 
-QRadioButton* makeOption(const QString& caption, const char* name) {
-    auto* option = new QRadioButton(caption);
+QRadioButton* makeOption(const QString& caption, const char* name, QWidget& parent) {
+    auto* option = new QRadioButton(caption, &parent);
     option->setObjectName(QLatin1String(name));
     option->setEnabled(false);
     return option;
@@ -44,7 +45,7 @@ void whiteBackground(QWidget& box) {
 }
 
 QLabel* componentLabel(const QString& caption, const char* name, QWidget& box) {
-    auto* label = new QLabel(caption);
+    auto* label = new QLabel(caption, box.parentWidget());
     label->setObjectName(QLatin1String(name));
     QFont small(QStringLiteral("Tahoma"));
     small.setPointSizeF(6.75);
@@ -77,15 +78,25 @@ void Form10::buildWindow() {
     auto* columns = new QHBoxLayout(contentArea());
     columns->setContentsMargins(0, 0, 0, 0);
 
-    BattlefieldLST = new RecordList;
+    // Each control is made inside its parent: attaching a finished subtree later
+    // would resolve the fonts and palettes of all of it once more.
+    BattlefieldLST = new RecordList(contentArea());
     BattlefieldLST->setObjectName(QStringLiteral("BattlefieldLST"));
     BattlefieldLST->setAccessibleName(QStringLiteral("Battlefields"));
     for (const char* name : Names)
         BattlefieldLST->addItem(QString::fromLatin1(name));
-    BattlefieldLST->setFixedWidth(BattlefieldLST->sizeHintForColumn(0) +
-                                  2 * BattlefieldLST->frameWidth() + 8);
+    // Measuring the longest name alone is enough and spares shaping all twenty.
+    const auto longest =
+        std::max_element(Names.begin(), Names.end(), [](const char* a, const char* b) {
+            return std::strlen(a) < std::strlen(b);
+        });
+    BattlefieldLST->setFixedWidth(
+        BattlefieldLST->fontMetrics().horizontalAdvance(QString::fromLatin1(*longest)) +
+        2 * BattlefieldLST->frameWidth() + 16);
+    auto* frame = new QGroupBox(contentArea());
     columns->addWidget(BattlefieldLST);
-    columns->addWidget(buildFrame());
+    columns->addWidget(frame);
+    buildFrame(*frame);
 
     tmr = new QTimer(this);
     tmr->setObjectName(QStringLiteral("tmr"));
@@ -101,26 +112,25 @@ void Form10::buildWindow() {
     connect(ItemMagicOPT, &QRadioButton::clicked, this, &Form10::ItemMagicOPT_Click);
 }
 
-QWidget* Form10::buildFrame() {
-    auto* frame = new QGroupBox;
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* inside = new QVBoxLayout(frame);
+void Form10::buildFrame(QWidget& frame) {
+    frame.setObjectName(QStringLiteral("Frame1"));
+    auto* inside = new QVBoxLayout(&frame);
     auto* grid = new QGridLayout;
     inside->addLayout(grid);
 
-    RoundsTXT = new NumericBox(RoundsCap, 3);
+    RoundsTXT = new NumericBox(RoundsCap, 3, &frame);
     RoundsTXT->setObjectName(QStringLiteral("RoundsTXT"));
     RoundsTXT->setWidthInCharacters(3);
     whiteBackground(*RoundsTXT);
-    auto* roundsLabel = new QLabel(QStringLiteral("# of Rounds:"));
+    auto* roundsLabel = new QLabel(QStringLiteral("# of Rounds:"), &frame);
     roundsLabel->setObjectName(QStringLiteral("Label6"));
     roundsLabel->setBuddy(RoundsTXT);
     grid->addWidget(roundsLabel, 0, 0);
     grid->addWidget(RoundsTXT, 0, 1);
 
-    GPOPT = makeOption(QStringLiteral("GP"), "GPOPT");
-    EXPOPT = makeOption(QStringLiteral("EXP"), "EXPOPT");
-    ItemMagicOPT = makeOption(QStringLiteral("Item/Magic"), "ItemMagicOPT");
+    GPOPT = makeOption(QStringLiteral("GP"), "GPOPT", frame);
+    EXPOPT = makeOption(QStringLiteral("EXP"), "EXPOPT", frame);
+    ItemMagicOPT = makeOption(QStringLiteral("Item/Magic"), "ItemMagicOPT", frame);
     options_ = new QButtonGroup(this);
     for (QRadioButton* option : {GPOPT, EXPOPT, ItemMagicOPT})
         options_->addButton(option);
@@ -134,7 +144,7 @@ QWidget* Form10::buildFrame() {
     grid->addWidget(componentLabel(QStringLiteral("= 3 x"), "Label4", *exp_.low), 2, 2);
     grid->addWidget(componentLabel(QStringLiteral("+ 768 x"), "Label5", *exp_.high), 2, 4);
 
-    ItemMagicCBO = new QComboBox;
+    ItemMagicCBO = new QComboBox(&frame);
     ItemMagicCBO->setObjectName(QStringLiteral("ItemMagicCBO"));
     ItemMagicCBO->setAccessibleName(QStringLiteral("Item/Magic"));
     ItemMagicCBO->setEnabled(false);
@@ -142,9 +152,9 @@ QWidget* Form10::buildFrame() {
     grid->addWidget(ItemMagicCBO, 3, 1, 1, 5);
     grid->setColumnStretch(6, 1);
 
-    auto* pictureLabel = new QLabel(QStringLiteral("Battlefield Location:"));
+    auto* pictureLabel = new QLabel(QStringLiteral("Battlefield Location:"), &frame);
     pictureLabel->setObjectName(QStringLiteral("Label1"));
-    BattlefieldIMG = new QLabel;
+    BattlefieldIMG = new QLabel(&frame);
     BattlefieldIMG->setObjectName(QStringLiteral("BattlefieldIMG"));
     BattlefieldIMG->setAccessibleName(QStringLiteral("Battlefield Location"));
     BattlefieldIMG->setFixedSize(PictureSide, PictureSide);
@@ -153,21 +163,21 @@ QWidget* Form10::buildFrame() {
     inside->addWidget(pictureLabel);
     inside->addWidget(BattlefieldIMG);
     inside->addStretch();
-    return frame;
 }
 
 Form10::KindBoxes Form10::addKindLine(QGridLayout& grid, int line, QRadioButton* option,
                                       const char* amountName, const char* lowName,
                                       const char* highName) {
-    auto* amount = new TextBox;
+    QWidget* frame = grid.parentWidget();
+    auto* amount = new TextBox(frame);
     amount->setObjectName(QLatin1String(amountName));
     amount->setDigitsOnly(true);
     amount->setTypingLimit(5);
     amount->setWidthInCharacters(5);
     amount->setReadOnly(true);
-    auto* low = new NumericBox(LowCap, 3);
+    auto* low = new NumericBox(LowCap, 3, frame);
     low->setObjectName(QLatin1String(lowName));
-    auto* high = new NumericBox(HighCap, 3);
+    auto* high = new NumericBox(HighCap, 3, frame);
     high->setObjectName(QLatin1String(highName));
     const RewardKind kind = option == GPOPT ? RewardKind::GP : RewardKind::EXP;
     for (NumericBox* component : {low, high}) {

@@ -49,7 +49,7 @@ private:
     };
 
     void buildWindow();
-    QWidget* buildFrame();
+    void buildFrame(QWidget& frame);
     KindBoxes addKindLine(QGridLayout& grid, int line, QRadioButton* option, const char* amountName,
                           const char* lowName, const char* highName);
     int battlefield() const;
