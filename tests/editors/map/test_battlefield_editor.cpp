@@ -324,6 +324,18 @@ private slots:
         QCOMPARE(s.combo()->currentIndex(), 0);
     }
 
+    // Arrow keys move the choice within the options as a click does.
+    void arrowKeysChooseAnOption() {
+        Session s;
+        s.openOn(3, Gp1584);
+        s.pressKey("GPOPT", Qt::Key_Down);
+        QVERIFY(s.checked("EXPOPT"));
+        QVERIFY(s.enabled(ExpBoxes) && s.disabled(GpBoxes));
+        s.pressKey("EXPOPT", Qt::Key_Down);
+        QVERIFY(s.checked("ItemMagicOPT"));
+        QVERIFY(s.combo()->isEnabled() && s.disabled(ExpBoxes));
+    }
+
     void chosenOptionDecidesTheKindWritten_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<int>("comboRow");  // -1: none picked
