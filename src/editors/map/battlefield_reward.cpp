@@ -49,14 +49,11 @@ std::optional<RewardKind> rewardKind(std::uint8_t high) {
 }
 
 int rewardAmount(std::uint8_t low, std::uint8_t high) {
-    switch (rewardKind(high).value_or(RewardKind::ItemMagic)) {
-    case RewardKind::GP:
+    const std::optional<RewardKind> kind = rewardKind(high);
+    if (kind == RewardKind::GP)
         return 3 * low + 768 * high;
-    case RewardKind::EXP:
+    if (kind == RewardKind::EXP)
         return 3 * low + 768 * (high - ExpMark);
-    case RewardKind::ItemMagic:
-        break;
-    }
     return 0;
 }
 
