@@ -13,6 +13,7 @@
 #include "editors/frame/name_list_fill.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/text_editor.h"
+#include "editors/map/battlefield_editor.h"
 #include "fake_platform.h"
 #include "rom_fixture.h"
 #include "workspace/game_text.h"
@@ -53,6 +54,7 @@ template <class Form> std::unique_ptr<QDialog> make(const EditorContext& context
 const BenchedEditor Editors[] = {
     {"monster", &make<Form2>, 2.0},
     {"text", &make<Form6>, 2.0},
+    {"battlefield", &make<Form10>, 2.0},
 };
 
 // What an editor window holds, counted from the window itself.

@@ -7,6 +7,8 @@
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
 #include "editors/general/text_editor.h"
+#include "editors/map/battlefield_editor.h"
+#include "editors/map/battlefield_reward.h"
 #include "workspace/about_box.h"
 #include "workspace/game_text.h"
 #include "workspace/main_window.h"
@@ -120,6 +122,28 @@ void putSampleNames(Workspace& ws) {
                   NameTables::TitleTextBlock[k].length);
 }
 
+// Item names for the battlefield editor's combo, and three battlefields, one of each kind.
+void putSampleBattlefields(Workspace& ws) {
+    const char* const items[] = {"Cure Potion", "Heal Potion", "Seed", "Refresher",
+                                 "Exit Book",   "Sky Tape",    "Bomb", "Jumbo Bomb",
+                                 "Elixir",      "Mirror"};
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    const NameTable& names = NameTables::ItemNameTable;
+    for (int k = 0; k < BattlefieldRules::ItemCodes; ++k)
+        writeName(text, names.offset(k), QString::fromLatin1(items[k % 10]), names.length);
+    const struct {
+        int battlefield;
+        std::uint8_t low, high, rounds;
+    } samples[] = {{0, 0x10, 0x02, 10}, {1, 0x64, 0x81, 15}, {5, 0x05, 0x40, 20}};
+    for (const auto& b : samples) {
+        rom.writeByte(BattlefieldRecords::rewardLow(b.battlefield), b.low);
+        rom.writeByte(BattlefieldRecords::rewardHigh(b.battlefield), b.high);
+        rom.writeByte(BattlefieldRecords::rounds(b.battlefield), b.rounds);
+    }
+}
+
 // Shows the window, lets it lay out and paint, and grabs it.
 QPixmap grabShown(QWidget& window) {
     window.show();
@@ -141,6 +165,16 @@ QPixmap grabOpenDialog(Workspace& ws, int selectedFilter, bool filterList) {
     combo->showPopup();
     QTest::qWait(50);
     return combo->view()->window()->grab();
+}
+
+// The battlefield editor on one row.
+QPixmap grabBattlefield(Workspace& ws, int row) {
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    Form10 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+    form.findChild<QListWidget*>(QStringLiteral("BattlefieldLST"))->setCurrentRow(row);
+    return grabShown(form);
 }
 
 struct Shot {
@@ -213,6 +247,9 @@ std::vector<Shot> shots() {
         textEditorShot("text_editor_items.png", 3, 0x3F),
         textEditorShot("text_editor_areas.png", 4, 0),
         textEditorShot("text_editor_title.png", 5, -1),
+        {"battlefield_gp.png", [](Workspace& ws) { return grabBattlefield(ws, 0); }},
+        {"battlefield_exp.png", [](Workspace& ws) { return grabBattlefield(ws, 1); }},
+        {"battlefield_item.png", [](Workspace& ws) { return grabBattlefield(ws, 5); }},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -247,6 +284,7 @@ int main(int argc, char* argv[]) {
     rom.close();
     putSampleMonsters(ws);
     putSampleNames(ws);
+    putSampleBattlefields(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);

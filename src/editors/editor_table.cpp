@@ -2,6 +2,7 @@
 
 #include "editors/general/monster_editor.h"
 #include "editors/general/text_editor.h"
+#include "editors/map/battlefield_editor.h"
 
 #include <array>
 
@@ -14,7 +15,7 @@ std::span<const EditorEntry> editorTable() {
         {"Text Editor", &openTextEditor},
         {"Attack Editor", nullptr},
         {"Treasure", nullptr},
-        {"Battlefields", nullptr},
+        {"Battlefields", &openBattlefieldEditor},
     }};
     return table;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // The pictures of the windows, compiled in through the Qt resource system
 // (resources/, all of our own making).
 namespace Pictures {
@@ -8,5 +10,20 @@ inline constexpr const char* AppIcon = ":/pictures/app_icon.png";
 inline constexpr const char* InfoIcon = ":/pictures/info_icon.png";   // 16 x 16
 inline constexpr const char* SmallLogo = ":/pictures/logo_small.png"; // 191 x 51
 inline constexpr const char* LargeLogo = ":/pictures/logo_large.png"; // 400 x 160
+
+// The battlefield editor's pictures, found by position: entry i shows list row i.
+// 150 x 150, but entry 5 (Aquaria, south) which is 152 x 152.
+inline constexpr std::array<const char*, 20> Battlefields{
+    ":/pictures/battlefield_01.png", ":/pictures/battlefield_02.png",
+    ":/pictures/battlefield_03.png", ":/pictures/battlefield_04.png",
+    ":/pictures/battlefield_05.png", ":/pictures/battlefield_06.png",
+    ":/pictures/battlefield_07.png", ":/pictures/battlefield_08.png",
+    ":/pictures/battlefield_09.png", ":/pictures/battlefield_10.png",
+    ":/pictures/battlefield_11.png", ":/pictures/battlefield_12.png",
+    ":/pictures/battlefield_13.png", ":/pictures/battlefield_14.png",
+    ":/pictures/battlefield_15.png", ":/pictures/battlefield_16.png",
+    ":/pictures/battlefield_17.png", ":/pictures/battlefield_18.png",
+    ":/pictures/battlefield_19.png", ":/pictures/battlefield_20.png",
+};
 
 } // namespace Pictures
