@@ -1,5 +1,7 @@
 #include "editors/editor_table.h"
 
+#include "editors/general/attack_editor.h"
+#include "editors/general/equipment_editor.h"
 #include "editors/general/monster_editor.h"
 
 #include <array>
@@ -9,9 +11,9 @@ std::span<const EditorEntry> editorTable() {
         {"Monster Stats", &openMonsterEditor},
         {"Character Stats", nullptr},
         {"Character Starting Magic", nullptr},
-        {"Character Equipment", nullptr},
+        {"Character Equipment", &openEquipmentEditor},
         {"Text Editor", nullptr},
-        {"Attack Editor", nullptr},
+        {"Attack Editor", &openAttackEditor},
         {"Treasure", nullptr},
         {"Battlefields", nullptr},
     }};
