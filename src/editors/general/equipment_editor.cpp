@@ -115,7 +115,7 @@ void Form5::buildWindow() {
 
     ItemsTAB = new QTabBar;
     ItemsTAB->setObjectName(QStringLiteral("ItemsTAB"));
-    ItemsTAB->setAccessibleName(QStringLiteral("Items"));
+    ItemsTAB->setAccessibleName(QStringLiteral("Kind of equipment"));
     ItemsTAB->setDrawBase(false);
     ItemsTAB->setExpanding(false);
     for (const ItemsTab& tab : ItemsTabs) {
@@ -134,7 +134,8 @@ void Form5::buildWindow() {
     place->addWidget(ARFRM, 0, 0);
     ARFRM->hide();
 
-    // Kept out of sight, as the window has always had it; only its menu is left.
+    // A leftover outside the visible area, kept out of the tab order too: its
+    // menu names two status bits and does nothing.
     ElementCMD = new QToolButton(this);
     ElementCMD->setObjectName(QStringLiteral("ElementCMD"));
     ElementCMD->setToolTip(QStringLiteral("Element"));

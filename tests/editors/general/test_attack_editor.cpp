@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -170,6 +171,7 @@ private slots:
         s.clickRow("AtkElementLST", 2);
         s.clickRow("AtkElementLST", 6);
         s.click("WaterOPT");
+        QSignalSpy barMoves(s.find<QProgressBar>("pbar"), &QProgressBar::valueChanged);
         s.apply();
 
         putBytes(expected, AttackNameTable.offset(120),
@@ -191,6 +193,8 @@ private slots:
         QCOMPARE(s.box("Byte4TXT")->text(), QStringLiteral("0"));
         QVERIFY(s.checked("WaterOPT"));
         QVERIFY(!s.find<QProgressBar>("pbar")->isVisible());
+        for (const QList<QVariant>& move : barMoves)
+            QCOMPARE(move.at(0).toInt(), 0);
     }
 
     void theLastAttackWritesOnlyItsOwnFields() {
