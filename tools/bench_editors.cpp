@@ -11,6 +11,8 @@
 #include "editors/frame/editor_form.h"
 #include "editors/frame/flag_list.h"
 #include "editors/frame/name_list_fill.h"
+#include "editors/general/attack_editor.h"
+#include "editors/general/equipment_editor.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
@@ -55,6 +57,9 @@ const BenchedEditor Editors[] = {
     {"monster", &make<Form2>, 2.0},
     {"text", &make<Form6>, 2.0},
     {"battlefield", &make<Form10>, 2.0},
+    {"equipment", &make<Form5>, 2.0},
+    // its Apply fills the list of 156 names again
+    {"attack", &make<Form7>, 3.0},
 };
 
 // What an editor window holds, counted from the window itself.

@@ -3,6 +3,10 @@
 //   QT_QPA_PLATFORM=offscreen screenshots DIR
 // To add a window, add a row to shots() below.
 
+#include "editors/general/attack_editor.h"
+#include "editors/general/attack_rules.h"
+#include "editors/general/equipment_editor.h"
+#include "editors/general/equipment_records.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
@@ -122,6 +126,46 @@ void putSampleNames(Workspace& ws) {
                   NameTables::TitleTextBlock[k].length);
 }
 
+// Weapons, armours and attacks with names and a few set bits, for their editors.
+void putSampleEquipment(Workspace& ws) {
+    const char* const weapons[] = {"Short Sword", "Long Sword", "Axe", "Mace", "Spear"};
+    const char* const armors[] = {"Leather", "Chain Mail", "Buckler", "Helmet"};
+    const char* const attacks[] = {"Fire", "Blizzard", "Thunder", "Poison_Gas", "Bite", "Claw"};
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    const std::int16_t length = NameTables::ItemNameTable.length;
+    for (int i = 0; i < WeaponRecord::Count; ++i) {
+        writeName(text, WeaponRecord::name(i),
+                  QString::fromLatin1(weapons[i % 5]) +
+                      (i < 5 ? QString() : QStringLiteral(" %1").arg(i / 5 + 1)),
+                  length);
+        rom.writeByte(WeaponRecord::record(i) + WeaponRecord::Element, 0x20);
+        rom.writeByte(WeaponRecord::record(i) + WeaponRecord::Attack,
+                      static_cast<std::uint8_t>(10 + 6 * i));
+    }
+    for (int i = 0; i < ArmorRecord::Count; ++i) {
+        writeName(text, ArmorRecord::name(i),
+                  QString::fromLatin1(armors[i % 4]) +
+                      (i < 4 ? QString() : QStringLiteral(" %1").arg(i / 4 + 1)),
+                  length);
+        rom.writeByte(ArmorRecord::record(i) + ArmorRecord::Resistance, 0x04);
+        rom.writeByte(ArmorRecord::record(i) + ArmorRecord::DefensePower,
+                      static_cast<std::uint8_t>(2 + 3 * i));
+    }
+    for (int i = 0; i < AttackRecord::Count; ++i) {
+        writeName(text, NameTables::AttackNameTable.offset(i),
+                  QString::fromLatin1(attacks[i % 6]) +
+                      (i < 6 ? QString() : QStringLiteral(" %1").arg(i / 6 + 1)),
+                  length);
+        const std::int32_t record = AttackRecord::record(i);
+        rom.writeByte(record + AttackRecord::Type, i % 2 == 0 ? 32 : 2);
+        rom.writeByte(record + AttackRecord::Status, i % 4 == 3 ? 0x04 : 0);
+        rom.writeByte(record + AttackRecord::Power, static_cast<std::uint8_t>(20 + i));
+        rom.writeByte(record + AttackRecord::Targeting, i % 3 == 0 ? 128 : 129);
+    }
+}
+
 // Item names for the battlefield editor's combo, and three battlefields, one of each kind.
 void putSampleBattlefields(Workspace& ws) {
     const char* const items[] = {"Cure Potion", "Heal Potion", "Seed", "Refresher",
@@ -165,6 +209,16 @@ QPixmap grabOpenDialog(Workspace& ws, int selectedFilter, bool filterList) {
     combo->showPopup();
     QTest::qWait(50);
     return combo->view()->window()->grab();
+}
+
+// The equipment editor on one of its tabs.
+QPixmap grabEquipment(Workspace& ws, int tab) {
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    Form5 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+    form.findChild<QTabBar*>(QStringLiteral("ItemsTAB"))->setCurrentIndex(tab);
+    return grabShown(form);
 }
 
 // The battlefield editor on one row.
@@ -250,6 +304,17 @@ std::vector<Shot> shots() {
         {"battlefield_gp.png", [](Workspace& ws) { return grabBattlefield(ws, 0); }},
         {"battlefield_exp.png", [](Workspace& ws) { return grabBattlefield(ws, 1); }},
         {"battlefield_item.png", [](Workspace& ws) { return grabBattlefield(ws, 5); }},
+        {"equipment_weapons.png", [](Workspace& ws) { return grabEquipment(ws, 0); }},
+        {"equipment_armor.png", [](Workspace& ws) { return grabEquipment(ws, 1); }},
+        {"equipment_items.png", [](Workspace& ws) { return grabEquipment(ws, 2); }},
+        {"attack_editor.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form7 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             return grabShown(form);
+         }},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -285,6 +350,7 @@ int main(int argc, char* argv[]) {
     putSampleMonsters(ws);
     putSampleNames(ws);
     putSampleBattlefields(ws);
+    putSampleEquipment(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);

@@ -1,5 +1,7 @@
 #include "editors/editor_table.h"
 
+#include "editors/general/attack_editor.h"
+#include "editors/general/equipment_editor.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
@@ -11,9 +13,9 @@ std::span<const EditorEntry> editorTable() {
         {"Monster Stats", &openMonsterEditor},
         {"Character Stats", nullptr},
         {"Character Starting Magic", nullptr},
-        {"Character Equipment", nullptr},
+        {"Character Equipment", &openEquipmentEditor},
         {"Text Editor", &openTextEditor},
-        {"Attack Editor", nullptr},
+        {"Attack Editor", &openAttackEditor},
         {"Treasure", nullptr},
         {"Battlefields", &openBattlefieldEditor},
     }};
