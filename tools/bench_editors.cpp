@@ -1,8 +1,9 @@
 // Times every editor in one process: opening it (its fills run and record 0
 // loaded) and its Apply, each the median of repeated runs, beside a floor
 // measured in the same run: a bare dialog rebuilt from the editor's own widget
-// census (as many list rows, line edits, combo rows, check rows and option
-// buttons, with fixed text and no ROM access) and filled by the same fill.
+// census (as many lists, flag lists and combo boxes with as many rows each, line
+// edits, check boxes and option buttons, with fixed text and no ROM access) and
+// filled by the same fill.
 // The ROM lies in /dev/shm where there is one, so the flush after Apply costs
 // nothing there.
 //   QT_QPA_PLATFORM=offscreen bench_editors [RUNS]
@@ -62,27 +63,26 @@ const BenchedEditor Editors[] = {
     {"attack", &make<Form7>, 3.0},
 };
 
-// What an editor window holds, counted from the window itself.
+// What an editor window holds, counted from the window itself: every list,
+// flag list and combo box with its rows, and the line edits, check boxes and
+// option buttons.
 struct Census {
-    int listRows = 0;
+    std::vector<int> listRows;
+    std::vector<int> flagRows;
+    std::vector<int> comboRows;
     int lineEdits = 0;
-    int comboRows = 0;
-    int checkRows = 0;
+    int checkBoxes = 0;
     int options = 0;
 };
 
 Census censusOf(const QWidget& window) {
     Census c;
-    for (const QListWidget* list : window.findChildren<QListWidget*>()) {
-        if (qobject_cast<const FlagList*>(list))
-            c.checkRows += list->count();
-        else
-            c.listRows += list->count();
-    }
+    for (const QListWidget* list : window.findChildren<QListWidget*>())
+        (qobject_cast<const FlagList*>(list) ? c.flagRows : c.listRows).push_back(list->count());
     for (const QComboBox* combo : window.findChildren<QComboBox*>())
-        c.comboRows += combo->count();
+        c.comboRows.push_back(combo->count());
     c.lineEdits = static_cast<int>(window.findChildren<QLineEdit*>().size());
-    c.checkRows += static_cast<int>(window.findChildren<QCheckBox*>().size());
+    c.checkBoxes = static_cast<int>(window.findChildren<QCheckBox*>().size());
     c.options = static_cast<int>(window.findChildren<QRadioButton*>().size());
     return c;
 }
@@ -91,21 +91,29 @@ Census censusOf(const QWidget& window) {
 void buildFloor(const Census& c) {
     QDialog dialog;
     auto* column = new QVBoxLayout(&dialog);
-    auto* list = new QListWidget;
-    column->addWidget(list);
-    fillNameList(*list, c.listRows, [](int) { return QStringLiteral("Fixed Name      "); });
-    auto* checks = new QListWidget;
-    column->addWidget(checks);
-    fillNameList(*checks, c.checkRows, [](int) { return QStringLiteral("Fixed Flag"); });
-    for (int i = 0; i < checks->count(); ++i) {
-        checks->item(i)->setFlags(checks->item(i)->flags() | Qt::ItemIsUserCheckable);
-        checks->item(i)->setCheckState(Qt::Unchecked);
+    for (const int rows : c.listRows) {
+        auto* list = new QListWidget;
+        column->addWidget(list);
+        fillNameList(*list, rows, [](int) { return QStringLiteral("Fixed Name      "); });
     }
-    auto* combo = new QComboBox;
-    column->addWidget(combo);
-    fillNameList(*combo, c.comboRows, [](int) { return QStringLiteral("Fixed Item  "); });
+    for (const int rows : c.flagRows) {
+        auto* flags = new QListWidget;
+        column->addWidget(flags);
+        for (int i = 0; i < rows; ++i) {
+            auto* row = new QListWidgetItem(QStringLiteral("Fixed Flag"), flags);
+            row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+            row->setCheckState(Qt::Unchecked);
+        }
+    }
+    for (const int rows : c.comboRows) {
+        auto* combo = new QComboBox;
+        column->addWidget(combo);
+        fillNameList(*combo, rows, [](int) { return QStringLiteral("Fixed Item  "); });
+    }
     for (int i = 0; i < c.lineEdits; ++i)
         column->addWidget(new QLineEdit(QStringLiteral("123")));
+    for (int i = 0; i < c.checkBoxes; ++i)
+        column->addWidget(new QCheckBox(QStringLiteral("Fixed Check")));
     for (int i = 0; i < c.options; ++i)
         column->addWidget(new QRadioButton(QStringLiteral("Fixed Option")));
 }
