@@ -11,7 +11,9 @@
 #include "editors/frame/editor_form.h"
 #include "editors/frame/flag_list.h"
 #include "editors/frame/name_list_fill.h"
+#include "editors/general/character_editor.h"
 #include "editors/general/monster_editor.h"
+#include "editors/general/starting_magic_editor.h"
 #include "fake_platform.h"
 #include "rom_fixture.h"
 #include "workspace/game_text.h"
@@ -51,6 +53,8 @@ template <class Form> std::unique_ptr<QDialog> make(const EditorContext& context
 
 const BenchedEditor Editors[] = {
     {"monster", &make<Form2>, 2.0},
+    {"character", &make<Form3>, 2.0},
+    {"starting magic", &make<Form4>, 2.0},
 };
 
 // What an editor window holds, counted from the window itself.

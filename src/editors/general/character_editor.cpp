@@ -113,7 +113,6 @@ void Form3::buildWindow() {
     WeaponCBO = new QComboBox;
     WeaponCBO->setObjectName(QStringLiteral("WeaponCBO"));
     WeaponCBO->setEditable(false);
-    WeaponCBO->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     WeaponCBO->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* weaponLabel = new QLabel(QStringLiteral("Starting Weapon:"));
     weaponLabel->setBuddy(WeaponCBO);

@@ -143,7 +143,6 @@ void Form4::buildSpellGrid() {
         spellLabels_[k] = label;
         spellChecks_[k] = check;
     }
-    spellGrid_->adjustSize();
 }
 
 void Form4::resizeEvent(QResizeEvent* event) {
@@ -167,6 +166,8 @@ void Form4::GetMagicNames() {
     };
     for (int s = 0; s < Spells::Count; ++s)
         spellLabels_[static_cast<std::size_t>(s)]->setText(itemName(s));
+    // sized once the names are in; the window's layout leaves it alone
+    spellGrid_->adjustSize();
     for (int byte = 0; byte < 2; ++byte) {
         FlagList& list = byte == 0 ? *Magic1LST : *Magic2LST;
         for (int row = 0; row < 8; ++row) {
