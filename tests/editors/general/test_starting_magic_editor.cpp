@@ -231,6 +231,19 @@ private slots:
         QCOMPARE(s.checkedRows(0), QStringLiteral("x......x"));
     }
 
+    // Tab goes round the controls a person sees; the grid out of sight takes no focus.
+    void tabSkipsTheUnseenGrid() {
+        Session s;
+        Form4& form = s.open();
+        QStringList visited;
+        for (int k = 0; k < 9; ++k) {
+            visited << form.focusWidget()->objectName();
+            QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, (QStringList{"CharLST", "Magic1LST", "Magic2LST", "WHTXT", "BLTXT",
+                                       "WZTXT", "ApplyCMD", "QuitCMD", "CharLST"}));
+    }
+
     void renamedSpellShowsAtTheNextOpening() {
         Session s;
         s.open();
