@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
@@ -44,6 +45,17 @@ std::array<QString, 8> designRows(int byte) {
         rows[static_cast<std::size_t>(row)] = spell ? spellName(*spell) : QStringLiteral("Empty");
     }
     return rows;
+}
+
+// Decoded once per run: the window is made anew at every opening.
+QPixmap spellIcon(int spell) {
+    const QString key = QStringLiteral("kaldris-spell-%1").arg(spell);
+    QPixmap icon;
+    if (!QPixmapCache::find(key, &icon)) {
+        icon.load(QString::fromLatin1(Pictures::SpellIcons[static_cast<std::size_t>(spell)]));
+        QPixmapCache::insert(key, icon);
+    }
+    return icon;
 }
 
 NumericBox* addCountBox(QHBoxLayout& line, const QString& caption, const QString& name) {
@@ -121,7 +133,7 @@ void Form4::buildSpellGrid() {
         const QString name = spellName(s);
         auto* icon = new QLabel;
         icon->setObjectName(name + QStringLiteral("IMG"));
-        icon->setPixmap(QPixmap(QString::fromLatin1(Pictures::SpellIcons[k])));
+        icon->setPixmap(spellIcon(s));
         icon->setFixedSize(16, 16);
         auto* label = new QLabel(QStringLiteral("MAGIC NAME"));
         label->setObjectName(name + QStringLiteral("LBL"));
