@@ -13,8 +13,10 @@
 #include "editors/frame/flag_list.h"
 #include "editors/frame/name_list_fill.h"
 #include "editors/general/attack_editor.h"
+#include "editors/general/character_editor.h"
 #include "editors/general/equipment_editor.h"
 #include "editors/general/monster_editor.h"
+#include "editors/general/starting_magic_editor.h"
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
 #include "fake_platform.h"
@@ -61,6 +63,8 @@ const BenchedEditor Editors[] = {
     {"equipment", &make<Form5>, 2.0},
     // its Apply fills the list of 156 names again
     {"attack", &make<Form7>, 3.0},
+    {"character", &make<Form3>, 2.0},
+    {"starting magic", &make<Form4>, 2.0},
 };
 
 // What an editor window holds, counted from the window itself: every list,

@@ -5,11 +5,14 @@
 
 #include "editors/general/attack_editor.h"
 #include "editors/general/attack_rules.h"
+#include "editors/general/character_editor.h"
+#include "editors/general/character_record.h"
 #include "editors/general/equipment_editor.h"
 #include "editors/general/equipment_records.h"
 #include "editors/general/monster_editor.h"
 #include "editors/general/monster_rules.h"
 #include "editors/general/name_tables.h"
+#include "editors/general/starting_magic_editor.h"
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
 #include "editors/map/battlefield_reward.h"
@@ -188,6 +191,44 @@ void putSampleBattlefields(Workspace& ws) {
     }
 }
 
+// Nine characters with stats and spells, and the weapon and spell names they use.
+void putSampleCharacters(Workspace& ws) {
+    const char* const names[] = {"Aldric", "Brenna", "Corin", "Dara",  "Edwyn",
+                                 "Fiora",  "Garet",  "Hale",  "Isolde"};
+    const char* const weapons[] = {
+        "Dagger",   "Short Sword", "Long Sword", "Rapier",   "Mace",  "Flail", "Spear", "Halberd",
+        "Hand Axe", "War Axe",     "Short Bow",  "Long Bow", "Staff", "Rod",   "Claw",  "Leather"};
+    const char* const spells[] = {"Exit", "Cure", "Heal",    "Life",  "Quake",  "Blizzard",
+                                  "Fire", "Aero", "Thunder", "White", "Meteor", "Flare"};
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    const auto& items = NameTables::ItemNameTable;
+    for (int r = 0; r < 16; ++r)
+        writeName(text, items.offset(0x20 + r), QString::fromLatin1(weapons[r]), items.length);
+    for (int s = 0; s < 12; ++s)
+        writeName(text, items.offset(0x14 + s), QString::fromLatin1(spells[s]), items.length);
+    for (int i = 0; i < CharacterRecord::Count; ++i) {
+        const std::int32_t r = CharacterRecord::record(i);
+        writeName(text, r + CharacterRecord::Name, QString::fromLatin1(names[i]), 16);
+        rom.writeByte(r + CharacterRecord::Level, static_cast<std::uint8_t>(1 + i));
+        rom.writeWord(r + CharacterRecord::HpCurrent, static_cast<std::int16_t>(40 + 12 * i));
+        rom.writeWord(r + CharacterRecord::HpMaximum, static_cast<std::int16_t>(40 + 12 * i));
+        rom.writeByte(r + CharacterRecord::Attack, static_cast<std::uint8_t>(12 + 2 * i));
+        rom.writeByte(r + CharacterRecord::Defense, static_cast<std::uint8_t>(8 + i));
+        rom.writeByte(r + CharacterRecord::Speed, static_cast<std::uint8_t>(10 + i));
+        rom.writeByte(r + CharacterRecord::MagicPower, static_cast<std::uint8_t>(3 * i));
+        rom.writeByte(r + CharacterRecord::Accuracy, static_cast<std::uint8_t>(80 + i));
+        rom.writeByte(r + CharacterRecord::Evade, static_cast<std::uint8_t>(5 + i));
+        rom.writeByte(r + CharacterRecord::StartingWeapon, static_cast<std::uint8_t>(0x20 + i));
+        rom.writeByte(r + CharacterRecord::WhiteMagicCount, static_cast<std::uint8_t>(i % 4));
+        rom.writeByte(r + CharacterRecord::BlackMagicCount, static_cast<std::uint8_t>(i % 3));
+        rom.writeByte(r + CharacterRecord::WizardMagicCount, static_cast<std::uint8_t>(i % 2));
+        rom.writeByte(r + CharacterRecord::SpellBits1, static_cast<std::uint8_t>(0xA5 >> (i % 3)));
+        rom.writeByte(r + CharacterRecord::SpellBits2, static_cast<std::uint8_t>(0x90 >> (i % 2)));
+    }
+}
+
 // Shows the window, lets it lay out and paint, and grabs it.
 QPixmap grabShown(QWidget& window) {
     window.show();
@@ -315,6 +356,45 @@ std::vector<Shot> shots() {
              Form7 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
              return grabShown(form);
          }},
+        {"character_editor.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form3 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             return grabShown(form);
+         }},
+        {"character_editor_weapons.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form3 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             form.show();
+             auto* combo = form.findChild<QComboBox*>(QStringLiteral("WeaponCBO"));
+             combo->showPopup();
+             QTest::qWait(50);
+             return combo->view()->window()->grab();
+         }},
+        {"starting_magic_editor.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form4 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             return grabShown(form);
+         }},
+        {"starting_magic_spell_grid.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form4 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             form.show();
+             QTest::qWait(50);
+             // the grid out of sight below the window, drawn on its own
+             return form.findChild<QWidget*>(QStringLiteral("SpellGrid"))->grab();
+         }},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -350,6 +430,7 @@ int main(int argc, char* argv[]) {
     putSampleMonsters(ws);
     putSampleNames(ws);
     putSampleBattlefields(ws);
+    putSampleCharacters(ws);
     putSampleEquipment(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
