@@ -1,6 +1,7 @@
 #include "editors/editor_table.h"
 
 #include "editors/general/monster_editor.h"
+#include "editors/map/treasure_editor.h"
 
 #include <array>
 
@@ -12,7 +13,7 @@ std::span<const EditorEntry> editorTable() {
         {"Character Equipment", nullptr},
         {"Text Editor", nullptr},
         {"Attack Editor", nullptr},
-        {"Treasure", nullptr},
+        {"Treasure", &openTreasureEditor},
         {"Battlefields", nullptr},
     }};
     return table;
