@@ -12,6 +12,8 @@
 #include "editors/frame/flag_list.h"
 #include "editors/frame/name_list_fill.h"
 #include "editors/general/monster_editor.h"
+#include "editors/map/treasure_editor.h"
+#include "editors/map/treasure_index_editor.h"
 #include "fake_platform.h"
 #include "rom_fixture.h"
 #include "workspace/game_text.h"
@@ -51,6 +53,8 @@ template <class Form> std::unique_ptr<QDialog> make(const EditorContext& context
 
 const BenchedEditor Editors[] = {
     {"monster", &make<Form2>, 2.0},
+    {"treasure", &make<Form9>, 2.0},
+    {"treasure index", &make<Form8>, 2.0},
 };
 
 // What an editor window holds, counted from the window itself.

@@ -107,10 +107,15 @@ void Form9::buildWindow() {
     TreasureLST->setObjectName(QStringLiteral("TreasureLST"));
     TreasureLST->setAccessibleName(QStringLiteral("Treasure chests"));
     TreasureLST->setFixedWidth(370);
-    for (const TreasureChest& chest : TreasureOffsets::TreasureOffsetTable)
-        TreasureLST->addItem(QString::fromLatin1(chest.description.data(),
-                                                 static_cast<qsizetype>(chest.description.size())));
     columns->addWidget(TreasureLST);
+    // The rows go in after the list has its place, in one insertion: laying out
+    // a reparented list that already holds them costs more than the rows.
+    QStringList descriptions;
+    descriptions.reserve(TreasureOffsets::Count);
+    for (const TreasureChest& chest : TreasureOffsets::TreasureOffsetTable)
+        descriptions.append(QString::fromLatin1(chest.description.data(),
+                                                static_cast<qsizetype>(chest.description.size())));
+    TreasureLST->addItems(descriptions);
 
     auto* Frame1 = new QGroupBox;
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -255,8 +260,11 @@ QWidget* Form9::buildChestPane() {
     mnuCopyToClipboard = mnuCopy->addAction(QStringLiteral("Copy Offset to Clipboard"));
     mnuCopyToClipboard->setObjectName(QStringLiteral("mnuCopyToClipboard"));
     mnuCopyToClipboard->setShortcut(QKeySequence(Qt::Key_F3));
-    // Also on the window, so F3 copies while the menu is closed.
+    // Also on the window, so F3 copies while the menu is closed. A window
+    // shortcut would go dead while the popup is open (the popup is then the
+    // active window); the window is modal, so the application's keys are its own.
     addAction(mnuCopyToClipboard);
+    mnuCopyToClipboard->setShortcutContext(Qt::ApplicationShortcut);
     return pane;
 }
 
@@ -477,6 +485,8 @@ void Form9::CopyToClipboardCMD_Click() {
 
 void Form9::mnuCopyToClipboard_Click() {
     platform().setClipboardText(OffsetTXT->text());
+    // F3 may come while the menu is open; its work is done then as after a click.
+    mnuCopy->hide();
 }
 
 void Form9::ShowHiddenListBoxCMD_Click() {
