@@ -39,8 +39,8 @@ namespace {
 const QString CopyTip =
     QStringLiteral("This will allow you to copy the offset into the Clipboard.");
 
-NumericBox* coordinateBox(const char* name) {
-    auto* box = new NumericBox(255, 3);
+NumericBox* coordinateBox(const char* name, QWidget* parent) {
+    auto* box = new NumericBox(255, 3, parent);
     box->setObjectName(QLatin1String(name));
     box->setWidthInCharacters(3);
     box->setCapOnKey(true);
@@ -49,8 +49,8 @@ NumericBox* coordinateBox(const char* name) {
     return box;
 }
 
-QLabel* picture(const char* file, const char* name, const QString& description) {
-    auto* label = new QLabel;
+QLabel* picture(const char* file, const char* name, const QString& description, QWidget* parent) {
+    auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setPixmap(QPixmap(QString::fromLatin1(file)));
     label->setFixedSize(16, 16);
@@ -58,8 +58,8 @@ QLabel* picture(const char* file, const char* name, const QString& description) 
     return label;
 }
 
-QLabel* hexValueLabel(const char* name) {
-    auto* label = new QLabel;
+QLabel* hexValueLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     QFont bold = label->font();
     bold.setBold(true);
@@ -103,13 +103,13 @@ void Form9::buildWindow() {
     auto* columns = new QHBoxLayout(contentArea());
     columns->setContentsMargins(0, 0, 0, 0);
 
-    TreasureLST = new RecordList;
+    // Every control is made inside its final parent: moved in later, it would
+    // take the window's font a second time, which costs more than the fills.
+    TreasureLST = new RecordList(contentArea());
     TreasureLST->setObjectName(QStringLiteral("TreasureLST"));
     TreasureLST->setAccessibleName(QStringLiteral("Treasure chests"));
     TreasureLST->setFixedWidth(370);
     columns->addWidget(TreasureLST);
-    // The rows go in after the list has its place, in one insertion: laying out
-    // a reparented list that already holds them costs more than the rows.
     QStringList descriptions;
     descriptions.reserve(TreasureOffsets::Count);
     for (const TreasureChest& chest : TreasureOffsets::TreasureOffsetTable)
@@ -117,13 +117,13 @@ void Form9::buildWindow() {
                                                 static_cast<qsizetype>(chest.description.size())));
     TreasureLST->addItems(descriptions);
 
-    auto* Frame1 = new QGroupBox;
+    auto* Frame1 = new QGroupBox(contentArea());
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* right = new QVBoxLayout(Frame1);
-    right->addWidget(buildChestPane());
-    right->addWidget(buildGlobalFrame());
-    right->addStretch();
     columns->addWidget(Frame1);
+    auto* right = new QVBoxLayout(Frame1);
+    right->addWidget(buildChestPane(Frame1));
+    right->addWidget(buildGlobalFrame(Frame1));
+    right->addStretch();
 
     // Never seen: it stands below the window's visible area and takes no focus.
     ShowHiddenListBoxCMD = new QPushButton(QStringLiteral("<"), this);
@@ -165,18 +165,18 @@ void Form9::buildWindow() {
     connect(CutOffTXT, &QLineEdit::textChanged, this, &Form9::updateCutOffLabel);
 }
 
-QWidget* Form9::buildChestPane() {
-    auto* pane = new QWidget;
+QWidget* Form9::buildChestPane(QWidget* frame) {
+    auto* pane = new QWidget(frame);
     auto* grid = new QGridLayout(pane);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    auto* contentsLabel = new QLabel(QStringLiteral("Treasure Contents:"));
-    ContentsCBO = new QComboBox;
+    auto* contentsLabel = new QLabel(QStringLiteral("Treasure Contents:"), pane);
+    ContentsCBO = new QComboBox(pane);
     ContentsCBO->setObjectName(QStringLiteral("ContentsCBO"));
     ContentsCBO->setEnabled(false);
     ContentsCBO->setMinimumContentsLength(18);
     contentsLabel->setBuddy(ContentsCBO);
-    RefreshContentsCMD = new QPushButton;
+    RefreshContentsCMD = new QPushButton(pane);
     RefreshContentsCMD->setObjectName(QStringLiteral("RefreshContentsCMD"));
     RefreshContentsCMD->setIcon(QIcon(QString::fromLatin1(Pictures::RefreshContents)));
     RefreshContentsCMD->setIconSize(QSize(32, 32));
@@ -193,10 +193,10 @@ QWidget* Form9::buildChestPane() {
     // The two kinds stand in one group: at most one is selected, and at a load
     // of another kind byte neither is.
     kindGroup_ = new QButtonGroup(this);
-    TChestOPT = new QRadioButton;
+    TChestOPT = new QRadioButton(pane);
     TChestOPT->setObjectName(QStringLiteral("TChestOPT"));
     TChestOPT->setAccessibleName(QStringLiteral("Chest"));
-    TBoxOPT = new QRadioButton;
+    TBoxOPT = new QRadioButton(pane);
     TBoxOPT->setObjectName(QStringLiteral("TBoxOPT"));
     TBoxOPT->setAccessibleName(QStringLiteral("Box"));
     for (QRadioButton* option : {TChestOPT, TBoxOPT}) {
@@ -204,17 +204,17 @@ QWidget* Form9::buildChestPane() {
         kindGroup_->addButton(option);
     }
     grid->addWidget(TChestOPT, 2, 0);
-    grid->addWidget(picture(Pictures::Chest, "Image1", QStringLiteral("Chest")), 2, 1);
+    grid->addWidget(picture(Pictures::Chest, "Image1", QStringLiteral("Chest"), pane), 2, 1);
     grid->addWidget(TBoxOPT, 3, 0);
-    grid->addWidget(picture(Pictures::Box, "Image2", QStringLiteral("Box")), 3, 1);
+    grid->addWidget(picture(Pictures::Box, "Image2", QStringLiteral("Box"), pane), 3, 1);
     grid->setColumnMinimumWidth(2, 16);
 
     // Y comes before X, on screen and in the tab order.
-    YTXT = coordinateBox("YTXT");
-    XTXT = coordinateBox("XTXT");
-    auto* coordinatesLabel = new QLabel(QStringLiteral("Coordinates -  X / Y:"));
+    YTXT = coordinateBox("YTXT", pane);
+    XTXT = coordinateBox("XTXT", pane);
+    auto* coordinatesLabel = new QLabel(QStringLiteral("Coordinates -  X / Y:"), pane);
     coordinatesLabel->setBuddy(YTXT);
-    auto* slash = new QLabel(QStringLiteral("/"));
+    auto* slash = new QLabel(QStringLiteral("/"), pane);
     slash->setBuddy(XTXT);
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(YTXT);
@@ -224,8 +224,8 @@ QWidget* Form9::buildChestPane() {
     grid->addWidget(coordinatesLabel, 2, 3);
     grid->addLayout(coordinates, 2, 4);
 
-    ElevationTXT = coordinateBox("ElevationTXT");
-    auto* elevationLabel = new QLabel(QStringLiteral("Elevation:"));
+    ElevationTXT = coordinateBox("ElevationTXT", pane);
+    auto* elevationLabel = new QLabel(QStringLiteral("Elevation:"), pane);
     elevationLabel->setBuddy(ElevationTXT);
     auto* elevation = new QHBoxLayout;
     elevation->addWidget(ElevationTXT);
@@ -233,15 +233,15 @@ QWidget* Form9::buildChestPane() {
     grid->addWidget(elevationLabel, 3, 3);
     grid->addLayout(elevation, 3, 4);
 
-    OffsetTXT = new TextBox;
+    OffsetTXT = new TextBox(pane);
     OffsetTXT->setObjectName(QStringLiteral("OffsetTXT"));
     OffsetTXT->setReadOnly(true);
     OffsetTXT->setTypingLimit(5);
     OffsetTXT->setWidthInCharacters(5);
     OffsetTXT->setText(QStringLiteral("0"));
-    auto* offsetLabel = new QLabel(QStringLiteral("Offset:"));
+    auto* offsetLabel = new QLabel(QStringLiteral("Offset:"), pane);
     offsetLabel->setBuddy(OffsetTXT);
-    CopyToClipboardCMD = new QPushButton(QStringLiteral(">"));
+    CopyToClipboardCMD = new QPushButton(QStringLiteral(">"), pane);
     CopyToClipboardCMD->setObjectName(QStringLiteral("CopyToClipboardCMD"));
     CopyToClipboardCMD->setToolTip(CopyTip);
     CopyToClipboardCMD->setAccessibleName(CopyTip);
@@ -268,8 +268,8 @@ QWidget* Form9::buildChestPane() {
     return pane;
 }
 
-QWidget* Form9::buildGlobalFrame() {
-    auto* Frame2 = new QGroupBox(QStringLiteral("Global:"));
+QWidget* Form9::buildGlobalFrame(QWidget* frame) {
+    auto* Frame2 = new QGroupBox(QStringLiteral("Global:"), frame);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* column = new QVBoxLayout(Frame2);
     auto* rows = new QFormLayout;
@@ -290,16 +290,16 @@ QWidget* Form9::buildGlobalFrame() {
                                   QStringLiteral("SuperChestTXT"), TG::QuantityCap, 2);
     SuperChestTXT->setWidthInCharacters(3);
 
-    SuperChestRangeATXT = new NumericBox(TG::ByteCap, 3);
+    SuperChestRangeATXT = new NumericBox(TG::ByteCap, 3, Frame2);
     SuperChestRangeATXT->setObjectName(QStringLiteral("SuperChestRangeATXT"));
     SuperChestRangeATXT->setWidthInCharacters(3);
-    SuperChestRangeBTXT = new NumericBox(TG::ByteCap, 3);
+    SuperChestRangeBTXT = new NumericBox(TG::ByteCap, 3, Frame2);
     SuperChestRangeBTXT->setObjectName(QStringLiteral("SuperChestRangeBTXT"));
     SuperChestRangeBTXT->setWidthInCharacters(3);
-    SuperChestRangeHexLBL = hexValueLabel("SuperChestRangeHexLBL");
-    auto* rangeLabel = new QLabel(QStringLiteral("\"Super\" Chest Index Range:"));
+    SuperChestRangeHexLBL = hexValueLabel("SuperChestRangeHexLBL", Frame2);
+    auto* rangeLabel = new QLabel(QStringLiteral("\"Super\" Chest Index Range:"), Frame2);
     rangeLabel->setBuddy(SuperChestRangeATXT);
-    auto* to = new QLabel(QStringLiteral("to"));
+    auto* to = new QLabel(QStringLiteral("to"), Frame2);
     to->setBuddy(SuperChestRangeBTXT);
     auto* range = new QHBoxLayout;
     range->addWidget(SuperChestRangeATXT);
@@ -309,7 +309,7 @@ QWidget* Form9::buildGlobalFrame() {
     range->addStretch();
     rows->addRow(rangeLabel, range);
 
-    SplitBitHexLBL = hexValueLabel("SplitBitHexLBL");
+    SplitBitHexLBL = hexValueLabel("SplitBitHexLBL", Frame2);
     CutOffTXT = addNumericRow(*rows, QStringLiteral("Cut off between Equipment/Items:"),
                               QStringLiteral("CutOffTXT"), TG::ByteCap, 3, SplitBitHexLBL);
 
@@ -319,12 +319,12 @@ QWidget* Form9::buildGlobalFrame() {
     SuperChestRangeATXT->setCapOnChange(true);
     SuperChestRangeBTXT->setCapOnChange(true);
 
-    auto* indexesLabel = new QLabel(QStringLiteral("Treasure Indexes:"));
-    TreasureIndexLST = new RecordList;
+    auto* indexesLabel = new QLabel(QStringLiteral("Treasure Indexes:"), Frame2);
+    TreasureIndexLST = new RecordList(Frame2);
     TreasureIndexLST->setObjectName(QStringLiteral("TreasureIndexLST"));
     TreasureIndexLST->setFixedSize(64, 110);
     indexesLabel->setBuddy(TreasureIndexLST);
-    TreasureIndexCBO = new QComboBox;
+    TreasureIndexCBO = new QComboBox(Frame2);
     TreasureIndexCBO->setObjectName(QStringLiteral("TreasureIndexCBO"));
     TreasureIndexCBO->setAccessibleName(QStringLiteral("Item of the treasure index"));
     TreasureIndexCBO->setMinimumContentsLength(14);

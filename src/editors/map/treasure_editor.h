@@ -53,8 +53,8 @@ protected:
 
 private:
     void buildWindow();
-    QWidget* buildChestPane();
-    QWidget* buildGlobalFrame();
+    QWidget* buildChestPane(QWidget* frame);
+    QWidget* buildGlobalFrame(QWidget* frame);
     // The file offset OffsetTXT names, while a chest is selected.
     std::optional<std::int64_t> recordOffset() const;
     // While the contents list is refilled, runs retry once the fill has ended

@@ -25,22 +25,22 @@ void Form8::buildWindow() {
     auto* columns = new QHBoxLayout(contentArea());
     columns->setContentsMargins(0, 0, 0, 0);
 
-    TreasureIndexLST = new RecordList;
+    TreasureIndexLST = new RecordList(contentArea());
     TreasureIndexLST->setObjectName(QStringLiteral("TreasureIndexLST"));
     TreasureIndexLST->setAccessibleName(QStringLiteral("Treasure indexes"));
     TreasureIndexLST->setFixedSize(64, 220);
     columns->addWidget(TreasureIndexLST);
 
-    auto* Frame1 = new QGroupBox;
+    auto* Frame1 = new QGroupBox(contentArea());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* inside = new QVBoxLayout(Frame1);
-    auto* itemLabel = new QLabel(QStringLiteral("What Item/Spell:"));
-    ContentsCBO = new QComboBox;
+    auto* itemLabel = new QLabel(QStringLiteral("What Item/Spell:"), Frame1);
+    ContentsCBO = new QComboBox(Frame1);
     ContentsCBO->setObjectName(QStringLiteral("ContentsCBO"));
     ContentsCBO->setMinimumContentsLength(14);
     ContentsCBO->setEnabled(false);
     itemLabel->setBuddy(ContentsCBO);
-    DUMMYLBL = new QLabel;
+    DUMMYLBL = new QLabel(Frame1);
     DUMMYLBL->setObjectName(QStringLiteral("DUMMYLBL"));
     inside->addWidget(itemLabel);
     inside->addWidget(ContentsCBO);
