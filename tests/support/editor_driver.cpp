@@ -76,13 +76,18 @@ void EditorDriver::pickCombo(const char* name, int row) {
     if (!QTest::qWaitForWindowExposed(popup->window()))
         qFatal("the list of %s never opened", name);
     const QModelIndex index = popup->model()->index(row, combo->modelColumn());
-    // Centred: the scroll arrows of a long popup cover its first and last rows.
-    popup->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    const QPoint at = popup->visualRect(index).center();
     // The pointer moves onto the row as a hand does: the popup ignores a release
-    // soon after it opened unless the pointer has moved since.
-    QTest::mouseMove(popup->viewport(), at + QPoint(0, 1));
-    QTest::mouseMove(popup->viewport(), at);
+    // soon after it opened unless the pointer has moved since. Its scroll arrows
+    // come and go as it scrolls and shift the rows, so the hand follows the row.
+    QPoint at;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        popup->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        at = popup->visualRect(index).center();
+        QTest::mouseMove(popup->viewport(), at + QPoint(0, 1));
+        QTest::mouseMove(popup->viewport(), at);
+        if (popup->indexAt(at) == index)
+            break;
+    }
     // The popup takes a row on release; the press only highlights it.
     QTest::mousePress(popup->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(popup->viewport(), Qt::LeftButton, {}, at);

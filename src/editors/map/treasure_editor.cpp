@@ -377,7 +377,7 @@ void Form9::LoadTreasureContents() {
     const std::uint8_t index = rom_.readByte(*o + TC::Index);
     const std::uint8_t x = rom_.readByte(*o + TC::X);
     const std::uint8_t y = rom_.readByte(*o + TC::Y);
-    rom_.readByte(*o + TC::Unused);
+    rom_.readByte(*o + TC::Unused); // read with the record, never shown
     const std::uint8_t elevation = rom_.readByte(*o + TC::Elevation);
     const std::uint8_t kind = rom_.readByte(*o + TC::Kind);
 
