@@ -19,6 +19,8 @@
 #include "editors/general/starting_magic_editor.h"
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
+#include "editors/map/treasure_editor.h"
+#include "editors/map/treasure_index_editor.h"
 #include "fake_platform.h"
 #include "rom_fixture.h"
 #include "workspace/game_text.h"
@@ -65,6 +67,8 @@ const BenchedEditor Editors[] = {
     {"attack", &make<Form7>, 3.0},
     {"character", &make<Form3>, 2.0},
     {"starting magic", &make<Form4>, 2.0},
+    {"treasure", &make<Form9>, 2.0},
+    {"treasure index", &make<Form8>, 2.0},
 };
 
 // What an editor window holds, counted from the window itself: every list,

@@ -16,6 +16,10 @@
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
 #include "editors/map/battlefield_reward.h"
+#include "editors/map/treasure_editor.h"
+#include "editors/map/treasure_index_editor.h"
+#include "editors/map/treasure_offset_table.h"
+#include "editors/map/treasure_records.h"
 #include "workspace/about_box.h"
 #include "workspace/game_text.h"
 #include "workspace/main_window.h"
@@ -229,6 +233,37 @@ void putSampleCharacters(Workspace& ws) {
     }
 }
 
+// Item names, a treasure index table that names most chests and a few chest
+// records, for the treasure windows.
+void putSampleTreasure(Workspace& ws) {
+    const char* const kinds[] = {"Cure Potion", "Heal Potion", "Seed", "Refresher", "Elixir",
+                                 "Sword",       "Axe",         "Claw", "Bomb",      "Helm"};
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    for (int code = 0; code < NameTables::ItemNameTable.count; ++code)
+        writeName(text, NameTables::ItemNameTable.offset(code),
+                  QStringLiteral("%1 %2").arg(QString::fromLatin1(kinds[code % 10])).arg(code / 10),
+                  NameTables::ItemNameTable.length);
+    for (int index = 0; index < TreasureIndexTable::Count; ++index)
+        rom.writeByte(TreasureIndexTable::offset(index),
+                      static_cast<std::uint8_t>(index < 70 ? index : 100 + index % 100));
+    for (int row = 0; row < TreasureOffsets::Count; ++row) {
+        const std::int64_t o = TreasureOffsets::offset(row);
+        rom.writeByte(o + TreasureContents::Index, static_cast<std::uint8_t>(row % 60));
+        rom.writeByte(o + TreasureContents::X, static_cast<std::uint8_t>(12 + row % 40));
+        rom.writeByte(o + TreasureContents::Y, static_cast<std::uint8_t>(30 - row % 20));
+        rom.writeByte(o + TreasureContents::Elevation, static_cast<std::uint8_t>(row % 3));
+        rom.writeByte(o + TreasureContents::Kind, row % 4 == 3 ? 0x26 : 0x24);
+    }
+    rom.writeByte(TreasureGlobalData::ConsumableWeapons, 20);
+    rom.writeByte(TreasureGlobalData::ConsumableItems, 12);
+    rom.writeByte(TreasureGlobalData::SuperChestQuantity, 4);
+    rom.writeByte(TreasureGlobalData::SuperChestRangeStart, 0x3C);
+    rom.writeByte(TreasureGlobalData::SuperChestRangeEnd, 0x40);
+    rom.writeByte(TreasureGlobalData::CutOff, 0x14);
+}
+
 // Shows the window, lets it lay out and paint, and grabs it.
 QPixmap grabShown(QWidget& window) {
     window.show();
@@ -395,6 +430,32 @@ std::vector<Shot> shots() {
              // the grid out of sight below the window, drawn on its own
              return form.findChild<QWidget*>(QStringLiteral("SpellGrid"))->grab();
          }},
+        {"treasure_editor.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form9 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             return grabShown(form);
+         }},
+        {"treasure_copy_menu.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form9 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             auto* menu = form.findChild<QMenu*>(QStringLiteral("mnuCopy"));
+             menu->popup(QPoint(0, 0));
+             return grabShown(*menu);
+         }},
+        {"treasure_index_editor.png",
+         [](Workspace& ws) {
+             RomFile rom;
+             rom.open(ws.platform.romPath);
+             GameText text(rom, ws.tablePath, ws.platform);
+             Form8 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+             return grabShown(form);
+         }},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
@@ -432,6 +493,7 @@ int main(int argc, char* argv[]) {
     putSampleBattlefields(ws);
     putSampleCharacters(ws);
     putSampleEquipment(ws);
+    putSampleTreasure(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);

@@ -7,6 +7,7 @@
 #include "editors/general/starting_magic_editor.h"
 #include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
+#include "editors/map/treasure_editor.h"
 
 #include <array>
 
@@ -18,7 +19,7 @@ std::span<const EditorEntry> editorTable() {
         {"Character Equipment", &openEquipmentEditor},
         {"Text Editor", &openTextEditor},
         {"Attack Editor", &openAttackEditor},
-        {"Treasure", nullptr},
+        {"Treasure", &openTreasureEditor},
         {"Battlefields", &openBattlefieldEditor},
     }};
     return table;

@@ -31,5 +31,8 @@ inline constexpr std::array<const char*, 20> Battlefields{
     ":/pictures/battlefield_17.png", ":/pictures/battlefield_18.png",
     ":/pictures/battlefield_19.png", ":/pictures/battlefield_20.png",
 };
+inline constexpr const char* Chest = ":/pictures/chest.png";                      // 16 x 16
+inline constexpr const char* Box = ":/pictures/box.png";                          // 16 x 16
+inline constexpr const char* RefreshContents = ":/pictures/refresh_contents.png"; // 32 x 32
 
 } // namespace Pictures

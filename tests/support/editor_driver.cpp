@@ -4,11 +4,15 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 
 EditorDriver::EditorDriver(const QByteArray& image)
     : fixture(image), text(rom, fixture.tablePath(), platform) {
@@ -98,4 +102,16 @@ void EditorDriver::click(const char* name) {
     if (!button)
         qFatal("%s is no button", name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+void EditorDriver::pickMenuItem(const QString& item) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu || !QTest::qWaitForWindowExposed(menu))
+        qFatal("no popup menu is open");
+    const QList<QAction*> actions = menu->actions();
+    const auto found = std::find_if(actions.begin(), actions.end(),
+                                    [&item](const QAction* a) { return a->text() == item; });
+    if (found == actions.end())
+        qFatal("the open menu has no item %s", qPrintable(item));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*found).center());
 }

@@ -64,6 +64,8 @@ public:
     // A click near the left edge: an option's or check box's hit area is its
     // indicator and caption, not the whole width the layout gives it.
     void click(const char* button);
+    // Clicks the item of the popup menu that is open now.
+    void pickMenuItem(const QString& item);
     void apply() { click("ApplyCMD"); }
     void cancel() { click("QuitCMD"); }
 

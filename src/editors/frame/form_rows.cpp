@@ -10,7 +10,7 @@
 namespace {
 
 void addRow(QFormLayout& form, const QString& caption, TextBox& box, QWidget* beside) {
-    auto* label = new QLabel(caption);
+    auto* label = new QLabel(caption, form.parentWidget());
     label->setBuddy(&box);
     if (!beside) {
         form.addRow(label, &box);
@@ -27,7 +27,9 @@ void addRow(QFormLayout& form, const QString& caption, TextBox& box, QWidget* be
 
 NumericBox* addNumericRow(QFormLayout& form, const QString& caption, const QString& objectName,
                           int cap, int typingLimit, QWidget* beside) {
-    auto* box = new NumericBox(cap, typingLimit);
+    // Made inside the form's widget where it has one: a control moved in later
+    // takes the window's font a second time, at a cost that shows in the opening.
+    auto* box = new NumericBox(cap, typingLimit, form.parentWidget());
     box->setObjectName(objectName);
     // The program can put in the cap itself, which may be longer than the typing limit.
     box->setWidthInCharacters(std::max<int>(typingLimit, QString::number(cap).size()));
@@ -37,7 +39,7 @@ NumericBox* addNumericRow(QFormLayout& form, const QString& caption, const QStri
 
 TextBox* addTextRow(QFormLayout& form, const QString& caption, const QString& objectName,
                     int typingLimit, QWidget* beside) {
-    auto* box = new TextBox;
+    auto* box = new TextBox(form.parentWidget());
     box->setObjectName(objectName);
     box->setTypingLimit(typingLimit);
     box->setWidthInCharacters(typingLimit);
