@@ -4,7 +4,6 @@
 #include "editors/general/attack_rules.h"
 #include "editors/general/name_tables.h"
 #include "widget_helpers.h"
-#include "workspace/main_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,8 +13,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 
 using namespace AttackRecord;
@@ -247,38 +244,6 @@ private slots:
         QVERIFY(s.checked("FireOPT"));
         s.cancel();
         KALDRIS_COMPARE_IMAGE(s.bytes(), before);
-    }
-
-    void treeNodeOpensTheEditor() {
-        RomFixture fixture;
-        putAttack(fixture, 0, Flame);
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        showActive(main);
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found =
-            tree->findItems(QStringLiteral("Attack Editor"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString title, name;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<Form7*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            title = editor->windowTitle();
-            name = editor->findChild<QLineEdit*>(QStringLiteral("AttackNameTXT"))->text();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(title, QStringLiteral("Attack Editor - ") +
-                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
-        QCOMPARE(name, padded(QStringLiteral("Flame")));
     }
 
     void showsEveryControl() {

@@ -5,7 +5,6 @@
 #include "editors/general/character_record.h"
 #include "editors/general/name_tables.h"
 #include "widget_helpers.h"
-#include "workspace/main_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,8 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 
 using namespace CharacterRecord;
@@ -320,50 +317,6 @@ private slots:
         s.cancel();
         QVERIFY(!form.isVisible());
         KALDRIS_COMPARE_IMAGE(s.bytes(), before);
-    }
-
-    // Both editors of the character records open from their tree nodes, modally,
-    // titled with the name box's text, on the ROM the main window has open.
-    void treeNodeOpensTheEditor_data() {
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("Character Stats") << "Character Stats"
-                                         << "Character Editor - ";
-        QTest::newRow("Character Starting Magic") << "Character Starting Magic"
-                                                  << "Character Magic Editor - ";
-    }
-    void treeNodeOpensTheEditor() {
-        QFETCH(QString, node);
-        QFETCH(QString, title);
-        RomFixture fixture;
-        fixture.setText(record(0) + Name, QStringLiteral("Aldric"), ListTextLength);
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        QVERIFY(showActive(main));
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found =
-            tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString shownTitle, firstRow;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            shownTitle = editor->windowTitle();
-            firstRow = editor->findChild<QListWidget*>(QStringLiteral("CharLST"))->item(0)->text();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(shownTitle,
-                 title + main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
-        QCOMPARE(firstRow, padded(QStringLiteral("Aldric"), 16));
     }
 };
 

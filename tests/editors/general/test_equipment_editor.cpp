@@ -3,7 +3,6 @@
 #include "editors/general/equipment_editor.h"
 #include "editors/general/equipment_records.h"
 #include "widget_helpers.h"
-#include "workspace/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,8 +13,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 
 namespace {
@@ -287,38 +284,6 @@ private slots:
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items[0]).center());
         QVERIFY(!menu->isVisible());
         KALDRIS_COMPARE_IMAGE(s.bytes(), before);
-    }
-
-    void treeNodeOpensTheEditor() {
-        RomFixture fixture;
-        putWeapon(fixture, 0, Dagger);
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        showActive(main);
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found = tree->findItems(
-            QStringLiteral("Character Equipment"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString title, name;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<Form5*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            title = editor->windowTitle();
-            name = editor->findChild<QLineEdit*>(QStringLiteral("WPNameTXT"))->text();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(title, QStringLiteral("Equipment Editor - ") +
-                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
-        QCOMPARE(name, padded(QStringLiteral("Dagger")));
     }
 
     void showsEveryControl() {

@@ -6,7 +6,6 @@
 #include "editors/general/name_tables.h"
 #include "widget_helpers.h"
 #include "workspace/game_text.h"
-#include "workspace/main_window.h"
 #include "workspace/rom_file.h"
 
 #include <QApplication>
@@ -17,8 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 #include <memory>
 
@@ -391,40 +388,6 @@ private slots:
         s.open();
         s.type("NameTXT", QStringLiteral("ABCDEFGHIJKLMNOPQ"));
         QCOMPARE(s.find<QLineEdit>("NameTXT")->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
-    }
-
-    // The tree's "Monster Stats" node opens this editor modally, titled with the
-    // name box's text, on the ROM the main window has open.
-    void treeNodeOpensTheEditor() {
-        RomFixture fixture;
-        putMonster(fixture, 0, Slime);
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        showActive(main);
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found =
-            tree->findItems(QStringLiteral("Monster Stats"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString title, name;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<Form2*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            title = editor->windowTitle();
-            name = editor->findChild<QLineEdit*>(QStringLiteral("NameTXT"))->text();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(title, QStringLiteral("Monster Editor - ") +
-                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
-        QCOMPARE(name, padded(QStringLiteral("Slime")));
     }
 
     void showsEveryControl() {

@@ -2,7 +2,6 @@
 #include "editors/general/name_tables.h"
 #include "editors/general/text_editor.h"
 #include "widget_helpers.h"
-#include "workspace/main_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,7 +14,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 
 using namespace NameTables;
@@ -416,38 +414,6 @@ private slots:
         s.cancel();
         QVERIFY(!form.isVisible());
         KALDRIS_COMPARE_IMAGE(s.bytes(), before);
-    }
-
-    void treeNodeOpensTheEditor() {
-        RomFixture fixture;
-        fixture.setText(CharacterNames.offset(0), QStringLiteral("Kaldris"), 8);
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        showActive(main);
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found =
-            tree->findItems(QStringLiteral("Text Editor"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString title, firstRow;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<Form6*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            title = editor->windowTitle();
-            firstRow = editor->findChild<QListWidget*>(QStringLiteral("CharLST"))->item(0)->text();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(title, QStringLiteral("Text Editor - ") +
-                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
-        QCOMPARE(firstRow, QStringLiteral("Kaldris "));
     }
 };
 

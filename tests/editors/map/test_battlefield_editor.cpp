@@ -4,7 +4,6 @@
 #include "editors/map/battlefield_editor.h"
 #include "editors/map/battlefield_reward.h"
 #include "widget_helpers.h"
-#include "workspace/main_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,7 +15,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 #include <functional>
 
 using namespace BattlefieldRecords;
@@ -478,35 +476,6 @@ private slots:
             QCOMPARE(picture->pixmap().size(), size);
             QCOMPARE(picture->size(), size);
         }
-    }
-
-    void treeNodeOpensTheEditor() {
-        RomFixture fixture;
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        showActive(main);
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found =
-            tree->findItems(QStringLiteral("Battlefields"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString title;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<Form10*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            title = editor->windowTitle();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(title, QStringLiteral("Battlefield Editor - ") +
-                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
     }
 };
 

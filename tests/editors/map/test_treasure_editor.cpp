@@ -7,7 +7,6 @@
 #include "editors/map/treasure_offset_table.h"
 #include "editors/map/treasure_records.h"
 #include "widget_helpers.h"
-#include "workspace/main_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,7 +18,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 #include <algorithm>
 #include <functional>
 
@@ -585,38 +583,6 @@ private slots:
         s.click("ShowHiddenListBoxCMD");
         QCOMPARE(hidden->text(), QStringLiteral("<"));
         KALDRIS_COMPARE_IMAGE(s.bytes(), before);
-    }
-
-    // The tree's "Treasure" node opens this editor on the ROM the main window has open.
-    void treeNodeOpensTheEditor() {
-        RomFixture fixture;
-        FakePlatform platform;
-        platform.dialogAnswers << fixture.romPath();
-        Form1 main(platform, fixture.tablePath());
-        main.LoadROM();
-        showActive(main);
-        auto* tree = main.findChild<QTreeWidget*>(QStringLiteral("Tree"));
-        const QList<QTreeWidgetItem*> found =
-            tree->findItems(QStringLiteral("Treasure"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(found.size(), 1);
-
-        QString title, offset;
-        std::function<void()> closeEditor = [&] {
-            auto* editor = qobject_cast<Form9*>(QApplication::activeModalWidget());
-            if (!editor) {
-                QTimer::singleShot(10, closeEditor);
-                return;
-            }
-            title = editor->windowTitle();
-            offset = editor->findChild<QLineEdit*>(QStringLiteral("OffsetTXT"))->text();
-            editor->findChild<QPushButton*>(QStringLiteral("QuitCMD"))->click();
-        };
-        QTimer::singleShot(0, closeEditor);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(found[0]).center());
-        QCOMPARE(title, QStringLiteral("Treasure Editor - ") +
-                            main.findChild<QLineEdit*>(QStringLiteral("iROMName"))->text());
-        QCOMPARE(offset, QStringLiteral("3B2CA"));
     }
 };
 
