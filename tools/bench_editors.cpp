@@ -2,8 +2,8 @@
 // loaded) and its Apply, each the median of repeated runs, beside a floor
 // measured in the same run: a bare dialog rebuilt from the editor's own widget
 // census (as many lists, flag lists and combo boxes with as many rows each, line
-// edits, check boxes and option buttons, with fixed text and no ROM access) and
-// filled by the same fill.
+// edits, check boxes, option buttons, labels and frames, with fixed text and no
+// ROM access) and filled by the same fill.
 // The ROM lies in /dev/shm where there is one, so the flush after Apply costs
 // nothing there.
 //   QT_QPA_PLATFORM=offscreen bench_editors [RUNS]
@@ -34,6 +34,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -72,8 +74,8 @@ const BenchedEditor Editors[] = {
 };
 
 // What an editor window holds, counted from the window itself: every list,
-// flag list and combo box with its rows, and the line edits, check boxes and
-// option buttons.
+// flag list and combo box with its rows, and the line edits, check boxes,
+// option buttons, labels (captions and pictures) and frames.
 struct Census {
     std::vector<int> listRows;
     std::vector<int> flagRows;
@@ -81,6 +83,8 @@ struct Census {
     int lineEdits = 0;
     int checkBoxes = 0;
     int options = 0;
+    int labels = 0;
+    int frames = 0;
 };
 
 Census censusOf(const QWidget& window) {
@@ -92,6 +96,8 @@ Census censusOf(const QWidget& window) {
     c.lineEdits = static_cast<int>(window.findChildren<QLineEdit*>().size());
     c.checkBoxes = static_cast<int>(window.findChildren<QCheckBox*>().size());
     c.options = static_cast<int>(window.findChildren<QRadioButton*>().size());
+    c.labels = static_cast<int>(window.findChildren<QLabel*>().size());
+    c.frames = static_cast<int>(window.findChildren<QGroupBox*>().size());
     return c;
 }
 
@@ -124,6 +130,10 @@ void buildFloor(const Census& c) {
         column->addWidget(new QCheckBox(QStringLiteral("Fixed Check")));
     for (int i = 0; i < c.options; ++i)
         column->addWidget(new QRadioButton(QStringLiteral("Fixed Option")));
+    for (int i = 0; i < c.labels; ++i)
+        column->addWidget(new QLabel(QStringLiteral("Fixed Caption:")));
+    for (int i = 0; i < c.frames; ++i)
+        column->addWidget(new QGroupBox(QStringLiteral("Fixed Frame:")));
 }
 
 double medianMs(int runs, const std::function<void()>& timed) {

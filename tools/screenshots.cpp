@@ -489,11 +489,12 @@ int main(int argc, char* argv[]) {
     table.close();
     rom.close();
     putSampleMonsters(ws);
+    // later samples write over the item names of earlier ones: the most specific last
     putSampleNames(ws);
+    putSampleTreasure(ws);
     putSampleBattlefields(ws);
     putSampleCharacters(ws);
     putSampleEquipment(ws);
-    putSampleTreasure(ws);
     // a file without a dot and one in upper case, for the open dialog's filters
     QFile(ws.dir.filePath(QStringLiteral("README"))).open(QIODevice::WriteOnly);
     QFile(ws.dir.filePath(QStringLiteral("BACKUP.SMC"))).open(QIODevice::WriteOnly);
