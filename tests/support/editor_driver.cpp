@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -102,6 +103,21 @@ void EditorDriver::click(const char* name) {
     if (!button)
         qFatal("%s is no button", name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+void EditorDriver::dropText(const char* name, const QString& text) {
+    QWidget* target = control(name);
+    if (!target->acceptDrops())
+        return;
+    QMimeData data;
+    data.setText(text);
+    const QPoint at(4, target->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
 }
 
 void EditorDriver::pickMenuItem(const QString& item) {

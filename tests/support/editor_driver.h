@@ -64,6 +64,9 @@ public:
     // A click near the left edge: an option's or check box's hit area is its
     // indicator and caption, not the whole width the layout gives it.
     void click(const char* button);
+    // Drags text from another program and drops it near the control's left
+    // edge; as on a desktop, a control that takes no drops is not offered it.
+    void dropText(const char* control, const QString& text);
     // Clicks the item of the popup menu that is open now.
     void pickMenuItem(const QString& item);
     void apply() { click("ApplyCMD"); }

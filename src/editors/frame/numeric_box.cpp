@@ -10,6 +10,9 @@ NumericBox::NumericBox(int cap, int typingLimit, QWidget* parent) : TextBox(pare
     setTypingLimit(typingLimit);
     // Composed input would arrive past the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A drop would pass the key filter, and the correction too, since the box
+    // never takes the focus for it; Apply would then store a value past the cap.
+    setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (capOnChange_)
             capAt(cap_);

@@ -219,6 +219,37 @@ private slots:
         QCOMPARE(s.box("HPMinTXT")->text(), left);
     }
 
+    // A drop passes neither the key filter nor, the box never having the focus,
+    // the correction on leaving: the boxes take none, so Apply writes the record as stored.
+    void droppedTextIsRefused_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("dropped");
+        QTest::newRow("HP above the cap") << "HPMinTXT"
+                                          << "99999";
+        QTest::newRow("negative HP") << "HPMaxTXT"
+                                     << "-5";
+        QTest::newRow("level above the cap") << "LVLTXT"
+                                             << "300";
+        QTest::newRow("no number") << "DEFTXT"
+                                   << "x";
+    }
+    void droppedTextIsRefused() {
+        QFETCH(QString, box);
+        QFETCH(QString, dropped);
+        Session s;
+        s.fixture.setWord(record(0) + HpCurrent, 150);
+        s.fixture.setWord(record(0) + HpMaximum, 200);
+        s.fixture.setByte(record(0) + Level, 7);
+        s.fixture.setByte(record(0) + Defense, 9);
+        const QByteArray before = s.bytes();
+        s.open();
+        const QString shown = s.box(qPrintable(box))->text();
+        s.dropText(qPrintable(box), dropped);
+        QCOMPARE(s.box(qPrintable(box))->text(), shown);
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
+    }
+
     void weaponCombo_data() {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("shownRow"); // -1: none
