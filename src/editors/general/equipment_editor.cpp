@@ -118,6 +118,9 @@ void Form5::buildWindow() {
     ItemsTAB->setAccessibleName(QStringLiteral("Kind of equipment"));
     ItemsTAB->setDrawBase(false);
     ItemsTAB->setExpanding(false);
+    // A click on a tab takes the focus; left in a box that the switch hides, it
+    // would move on along the chain to Apply.
+    ItemsTAB->setFocusPolicy(Qt::StrongFocus);
     for (const ItemsTab& tab : ItemsTabs) {
         const int index = ItemsTAB->addTab(QString::fromLatin1(tab.caption));
         ItemsTAB->setTabData(index, QString::fromLatin1(tab.key));
