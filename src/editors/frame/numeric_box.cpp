@@ -10,6 +10,9 @@ NumericBox::NumericBox(int cap, int typingLimit, QWidget* parent) : TextBox(pare
     setTypingLimit(typingLimit);
     // Composed input would arrive past the key filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Dropped text would pass the key filter and the typing limit, and the box
+    // need not have the focus, so no correction would run before Apply.
+    setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (capOnChange_)
             capAt(cap_);
