@@ -7,12 +7,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 
 EditorDriver::EditorDriver(const QByteArray& image)
@@ -98,26 +100,31 @@ void EditorDriver::type(const char* name, const QString& typed, bool leave) {
         QTest::keyClick(box, Qt::Key_Tab);
 }
 
+void EditorDriver::dropText(const char* name, const QString& text) {
+    QWidget* target = control(name);
+    QWindow* handle = window().windowHandle();
+    const QPoint at = target->mapTo(&window(), target->rect().center());
+    QMimeData data;
+    data.setText(text);
+    // Sent to the window, not the control, so the drop goes where the system would send it.
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(handle, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(handle, &move);
+    if (!move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(handle, &leave);
+        return;
+    }
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(handle, &drop);
+}
+
 void EditorDriver::click(const char* name) {
     auto* button = qobject_cast<QAbstractButton*>(control(name));
     if (!button)
         qFatal("%s is no button", name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-}
-
-void EditorDriver::dropText(const char* name, const QString& text) {
-    QWidget* target = control(name);
-    if (!target->acceptDrops())
-        return;
-    QMimeData data;
-    data.setText(text);
-    const QPoint at(4, target->height() / 2);
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return;
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(target, &drop);
 }
 
 void EditorDriver::pickMenuItem(const QString& item) {

@@ -61,12 +61,12 @@ public:
     // Clicks into the box, erases it with Home, Shift+End and Delete, types text
     // key by key and, with leave, presses Tab so the box's leaving rule runs.
     void type(const char* box, const QString& text, bool leave = true);
+    // Drags text in from another program and drops it on the middle of the
+    // control; the window hands the drop to whichever control accepts it there.
+    void dropText(const char* control, const QString& text);
     // A click near the left edge: an option's or check box's hit area is its
     // indicator and caption, not the whole width the layout gives it.
     void click(const char* button);
-    // Drags text from another program and drops it near the control's left
-    // edge; as on a desktop, a control that takes no drops is not offered it.
-    void dropText(const char* control, const QString& text);
     // Clicks the item of the popup menu that is open now.
     void pickMenuItem(const QString& item);
     void apply() { click("ApplyCMD"); }

@@ -272,6 +272,33 @@ private slots:
         KALDRIS_COMPARE_IMAGE(s.bytes(), expected);
     }
 
+    // Text dragged in from elsewhere would pass the key filter, the typing limit
+    // and the correction on leaving: a number box refuses it.
+    void droppedTextNeverLands_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("super chest above its cap") << "SuperChestTXT"
+                                                   << "5000"
+                                                   << "4";
+        QTest::newRow("X not a number") << "XTXT"
+                                        << "1x"
+                                        << "17";
+    }
+    void droppedTextNeverLands() {
+        QFETCH(QString, box);
+        QFETCH(QString, dropped);
+        QFETCH(QString, shown);
+        Session s;
+        s.putChest(0, {0x33, 17, 40, 3, 4, 0x24});
+        const QByteArray before = s.bytes();
+        s.open();
+        s.dropText(qPrintable(box), dropped);
+        QCOMPARE(s.box(qPrintable(box))->text(), shown);
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
+    }
+
     // After a refresh no contents row is selected, and Apply keeps byte 0.
     void refreshThenApplyKeepsByteZero() {
         Session s;
