@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 
@@ -125,6 +126,15 @@ void EditorDriver::click(const char* name) {
     if (!button)
         qFatal("%s is no button", name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+void EditorDriver::wheel(const char* name, int notches) {
+    QWidget* target = control(name);
+    const QPointF centre = QRectF(target->rect()).center();
+    QWheelEvent turn(centre, target->mapToGlobal(centre), {},
+                     {0, notches * QWheelEvent::DefaultDeltasPerStep}, Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &turn);
 }
 
 void EditorDriver::pickMenuItem(const QString& item) {

@@ -67,6 +67,9 @@ public:
     // A click near the left edge: an option's or check box's hit area is its
     // indicator and caption, not the whole width the layout gives it.
     void click(const char* button);
+    // Turns the mouse wheel over the control by notches (positive: away from the
+    // user), the pointer at its centre and the focus wherever it is.
+    void wheel(const char* control, int notches);
     // Clicks the item of the popup menu that is open now.
     void pickMenuItem(const QString& item);
     void apply() { click("ApplyCMD"); }

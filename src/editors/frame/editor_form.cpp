@@ -7,6 +7,7 @@
 #include "workspace/rom_file.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -114,8 +115,25 @@ void EditorForm::setTabChain(std::initializer_list<QWidget*> chain) {
 
 void EditorForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // A wheel turned on the way across a combo (scrolling the list beside it)
+    // would change its row unseen, and Apply would write it: only a combo the
+    // user works in, by click or key, takes the wheel.
+    for (QComboBox* combo : findChildren<QComboBox*>()) {
+        combo->setFocusPolicy(Qt::StrongFocus);
+        combo->installEventFilter(this);
+    }
     if (firstFocus_ && !event->spontaneous())
         firstFocus_->setFocus(Qt::OtherFocusReason);
+}
+
+bool EditorForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        if (auto* combo = qobject_cast<QComboBox*>(watched); combo && !combo->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void EditorForm::keyPressEvent(QKeyEvent* event) {

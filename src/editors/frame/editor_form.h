@@ -17,7 +17,8 @@ class QVBoxLayout;
 //
 // Neither button is a default or cancel button: Enter and Escape press nothing.
 // Cancel and the window's close box close without writing. A write that fails
-// during Apply is told in one message, and the window stays open.
+// during Apply is told in one message, and the window stays open. A combo box
+// takes the mouse wheel only while it has the focus.
 class EditorForm : public QDialog {
     Q_OBJECT
 public:
@@ -49,6 +50,7 @@ protected:
     Platform& platform() const { return context_.platform; }
 
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

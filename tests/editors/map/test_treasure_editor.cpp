@@ -129,6 +129,29 @@ private slots:
         KALDRIS_COMPARE_IMAGE(s.bytes(), before);
     }
 
+    // The wheel turned while the pointer crosses a combo on its way (the index list
+    // beside it scrolls by the wheel) changes no row that Apply would write.
+    void wheelPassesOverAnUnusedCombo_data() {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("notches");
+        QTest::newRow("index entry, down") << "TreasureIndexCBO" << -2;
+        QTest::newRow("index entry, up") << "TreasureIndexCBO" << 1;
+        QTest::newRow("contents, down") << "ContentsCBO" << -1;
+    }
+    void wheelPassesOverAnUnusedCombo() {
+        QFETCH(QString, combo);
+        QFETCH(int, notches);
+        Session s;
+        s.putChest(7, {0x40, 1, 2, 3, 4, 0x24});
+        const QByteArray before = s.bytes();
+        s.open();
+        s.selectChest(7);
+        s.clickRow("TreasureIndexLST", 0x40);
+        s.wheel(qPrintable(combo), notches);
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
+    }
+
     // A kind of a record shown before never lingers on the next one.
     void kindFollowsTheRecord_data() {
         QTest::addColumn<int>("kind");
