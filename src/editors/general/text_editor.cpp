@@ -21,6 +21,7 @@
 #include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 #include <string>
 #include <vector>
@@ -284,6 +285,13 @@ void Form6::TextTAB_Click() {
     const std::optional<int> tab = tabOfKey(TextTAB->tabData(TextTAB->currentIndex()).toString());
     if (!tab)
         return;
+    // The wheel turns the tabs without taking the focus; a box hidden with the focus
+    // would hand it on along the chain to Apply, where the next blank typed presses it.
+    if (QWidget* focus = focusWidget();
+        focus && !frames_[*tab]->isAncestorOf(focus) &&
+        std::any_of(frames_.begin(), frames_.end(),
+                    [focus](const QGroupBox* frame) { return frame->isAncestorOf(focus); }))
+        TextTAB->setFocus(Qt::OtherFocusReason);
     options_[Tabs[*tab].option - 1]->setChecked(true);
     for (std::size_t k = 0; k < frames_.size(); ++k)
         frames_[k]->setVisible(static_cast<int>(k) == *tab);
