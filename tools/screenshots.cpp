@@ -271,6 +271,15 @@ QPixmap grabShown(QWidget& window) {
     return window.grab();
 }
 
+// An editor on the sample ROM, shown and grabbed.
+template <class Form> QPixmap grabEditor(Workspace& ws) {
+    RomFile rom;
+    rom.open(ws.platform.romPath);
+    GameText text(rom, ws.tablePath, ws.platform);
+    Form form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
+    return grabShown(form);
+}
+
 // The platform layer's open dialog on the sample folder; with filterList, the
 // list of filters opened instead of the dialog.
 QPixmap grabOpenDialog(Workspace& ws, int selectedFilter, bool filterList) {
@@ -363,14 +372,7 @@ std::vector<Shot> shots() {
              About about(ws.platform);
              return grabShown(about);
          }},
-        {"monster_editor.png",
-         [](Workspace& ws) {
-             RomFile rom;
-             rom.open(ws.platform.romPath);
-             GameText text(rom, ws.tablePath, ws.platform);
-             Form2 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
-             return grabShown(form);
-         }},
+        {"monster_editor.png", &grabEditor<Form2>},
         textEditorShot("text_editor_characters.png", 0, 2),
         textEditorShot("text_editor_monsters.png", 1, 4),
         textEditorShot("text_editor_attacks.png", 2, 159),
@@ -383,22 +385,8 @@ std::vector<Shot> shots() {
         {"equipment_weapons.png", [](Workspace& ws) { return grabEquipment(ws, 0); }},
         {"equipment_armor.png", [](Workspace& ws) { return grabEquipment(ws, 1); }},
         {"equipment_items.png", [](Workspace& ws) { return grabEquipment(ws, 2); }},
-        {"attack_editor.png",
-         [](Workspace& ws) {
-             RomFile rom;
-             rom.open(ws.platform.romPath);
-             GameText text(rom, ws.tablePath, ws.platform);
-             Form7 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
-             return grabShown(form);
-         }},
-        {"character_editor.png",
-         [](Workspace& ws) {
-             RomFile rom;
-             rom.open(ws.platform.romPath);
-             GameText text(rom, ws.tablePath, ws.platform);
-             Form3 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
-             return grabShown(form);
-         }},
+        {"attack_editor.png", &grabEditor<Form7>},
+        {"character_editor.png", &grabEditor<Form3>},
         {"character_editor_weapons.png",
          [](Workspace& ws) {
              RomFile rom;
@@ -411,14 +399,7 @@ std::vector<Shot> shots() {
              QTest::qWait(50);
              return combo->view()->window()->grab();
          }},
-        {"starting_magic_editor.png",
-         [](Workspace& ws) {
-             RomFile rom;
-             rom.open(ws.platform.romPath);
-             GameText text(rom, ws.tablePath, ws.platform);
-             Form4 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
-             return grabShown(form);
-         }},
+        {"starting_magic_editor.png", &grabEditor<Form4>},
         {"starting_magic_spell_grid.png",
          [](Workspace& ws) {
              RomFile rom;
@@ -430,14 +411,7 @@ std::vector<Shot> shots() {
              // the grid out of sight below the window, drawn on its own
              return form.findChild<QWidget*>(QStringLiteral("SpellGrid"))->grab();
          }},
-        {"treasure_editor.png",
-         [](Workspace& ws) {
-             RomFile rom;
-             rom.open(ws.platform.romPath);
-             GameText text(rom, ws.tablePath, ws.platform);
-             Form9 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
-             return grabShown(form);
-         }},
+        {"treasure_editor.png", &grabEditor<Form9>},
         {"treasure_copy_menu.png",
          [](Workspace& ws) {
              RomFile rom;
@@ -448,14 +422,7 @@ std::vector<Shot> shots() {
              menu->popup(QPoint(0, 0));
              return grabShown(*menu);
          }},
-        {"treasure_index_editor.png",
-         [](Workspace& ws) {
-             RomFile rom;
-             rom.open(ws.platform.romPath);
-             GameText text(rom, ws.tablePath, ws.platform);
-             Form8 form(EditorContext{rom, text, ws.platform, RomHeader::readName(rom)});
-             return grabShown(form);
-         }},
+        {"treasure_index_editor.png", &grabEditor<Form8>},
         {"open_dialog.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, false); }},
         {"open_dialog_all_files.png", [](Workspace& ws) { return grabOpenDialog(ws, 1, false); }},
         {"open_dialog_filter_list.png", [](Workspace& ws) { return grabOpenDialog(ws, 2, true); }},
