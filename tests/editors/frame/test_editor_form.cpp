@@ -295,7 +295,9 @@ private slots:
         QFETCH(QString, during);
         SampleForm form;
         QVERIFY(showActive(form));
-        form.list->setCurrentRow(7);
+        QTest::mouseClick(form.list->viewport(), Qt::LeftButton, {},
+                          form.list->visualItemRect(form.list->item(7)).center());
+        QCOMPARE(selectedRow(*form.list), 7);
         int runningInside = 0;
         form.duringApply = [&] {
             if (runningInside > 0)
