@@ -49,6 +49,12 @@ void RomFixture::setByte(qint64 offset, std::uint8_t value) {
     rom.writeByte(offset, value);
 }
 
+void RomFixture::setBytes(qint64 offset, const QByteArray& bytes) {
+    RomFile rom;
+    rom.open(romPath());
+    rom.writeBlock(offset, bytes);
+}
+
 void RomFixture::setWord(qint64 offset, std::int16_t value) {
     RomFile rom;
     rom.open(romPath());

@@ -24,6 +24,7 @@ public:
     QByteArray bytes() const;
     void setByte(qint64 offset, std::uint8_t value);
     void setWord(qint64 offset, std::int16_t value);
+    void setBytes(qint64 offset, const QByteArray& bytes);
     // Writes a text field through the program's own encoder.
     void setText(qint64 offset, const QString& text, int length);
 

@@ -20,6 +20,8 @@ static_assert([] {
 } // namespace NameTables
 
 void writeName(GameText& text, std::int32_t offset, const QString& name, std::int16_t length) {
+    if (name == text.ReadText(offset, length))
+        return;
     text.WriteText(offset, QString(length, QLatin1Char(' ')), length);
     text.WriteText(offset, name, length);
 }

@@ -51,4 +51,6 @@ inline constexpr std::array<TextField, 9> TitleTextBlock{{
 
 // How every editor saves a name: spaces over the whole field first, then the text,
 // so a character without a code is stored as a space and no byte past the field is touched.
+// A name that still reads as the field shows writes nothing: decoding drops bytes
+// without a character and widens 0xD7, so a rewrite would lose what no one changed.
 void writeName(GameText& text, std::int32_t offset, const QString& name, std::int16_t length);

@@ -129,6 +129,8 @@ private slots:
             s.fixture.setWord(record(6) + field, static_cast<std::int16_t>(stored));
         else
             s.fixture.setByte(record(6) + field, static_cast<std::uint8_t>(stored));
+        // a name with bytes that read as no character, and 0xD7 that reads as three
+        s.fixture.setBytes(record(6) + Name, QByteArray::fromHex("9A009BD79C9D9E9F"));
         const QByteArray before = s.bytes();
         s.open();
         s.select(6);
