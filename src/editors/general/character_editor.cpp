@@ -35,12 +35,11 @@ std::int16_t hpOf(const NumericBox& box) {
     return CharacterRules::hpStored(CharacterRules::hpValue(box.text()).value_or(0));
 }
 
-// An HP box keeps a negative value that the load put there: only text that is
-// no number, and a number past the field's limits, is corrected.
-void makeHpBox(NumericBox& box) {
+// An HP box keeps a negative value only where the load put it there.
+void makeHpBox(NumericBox& box, const int& loaded) {
     box.setCap(CharacterRules::HpCap);
-    box.setLeaveRule([](NumericBox& self) {
-        if (const auto corrected = CharacterRules::hpCorrected(self.text()))
+    box.setLeaveRule([&loaded](NumericBox& self) {
+        if (const auto corrected = CharacterRules::hpCorrected(self.text(), loaded))
             self.setText(QString::number(*corrected));
     });
 }
@@ -98,8 +97,8 @@ void Form3::buildWindow() {
                              CharacterRules::HpCap, 5, maxHp);
     HPMinTXT->setWidthInCharacters(6);
     HPMinTXT->setAccessibleName(QStringLiteral("Current HP"));
-    makeHpBox(*HPMinTXT);
-    makeHpBox(*HPMaxTXT);
+    makeHpBox(*HPMinTXT, loadedHpCurrent_);
+    makeHpBox(*HPMaxTXT, loadedHpMaximum_);
 
     ATKTXT = addNumericRow(*rows, QStringLiteral("Attack:"), QStringLiteral("ATKTXT"), 255, 2);
     ATKTXT->setEnabled(false);
@@ -178,6 +177,8 @@ void Form3::LoadCharacter() {
     EVTXT->setText(QString::number(evade));
     loadedWeapon_ = weapon;
     WeaponCBO->setCurrentIndex(CharacterRules::weaponRow(weapon).value_or(-1));
+    loadedHpMaximum_ = hpMaximum;
+    loadedHpCurrent_ = hpCurrent;
     HPMaxTXT->setText(QString::number(hpMaximum));
     HPMinTXT->setText(QString::number(hpCurrent));
 }

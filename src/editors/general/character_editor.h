@@ -38,6 +38,8 @@ private:
     GameText& text_;
     // The weapon byte the load found, written back while no combo row is picked.
     std::uint8_t loadedWeapon_ = 0;
+    int loadedHpMaximum_ = 0;
+    int loadedHpCurrent_ = 0;
 
     QLabel* CharIndexNumLBL;
     RecordList* CharLST;

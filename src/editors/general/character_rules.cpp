@@ -25,14 +25,12 @@ std::optional<int> hpValue(QStringView text) {
     return value == least ? std::numeric_limits<int>::max() : -value;
 }
 
-std::optional<int> hpCorrected(QStringView text) {
+std::optional<int> hpCorrected(QStringView text, int loaded) {
     const std::optional<int> value = hpValue(text);
-    if (!value)
+    if (!value || (*value < 0 && *value != loaded))
         return 0;
     if (*value > HpCap)
         return HpCap;
-    if (*value < HpFloor)
-        return HpFloor;
     return std::nullopt;
 }
 

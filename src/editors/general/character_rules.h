@@ -11,15 +11,15 @@ namespace CharacterRules {
 
 // Both HP fields are signed 16-bit: a stored 0xFFFF is shown as -1.
 inline constexpr int HpCap = 32000;
-inline constexpr int HpFloor = -32768;
 
 // The number an HP box's text stands for: digits with an optional leading "-".
 // A number beyond int gives INT_MIN or INT_MAX, so it still compares past every limit.
 std::optional<int> hpValue(QStringView text);
 // The correction on leaving an HP box: a text that is no number becomes "0"
-// (empty included), above the cap the cap, below the field's range its floor.
-// A loaded negative value is a number and stays. Nothing when the text stays.
-std::optional<int> hpCorrected(QStringView text);
+// (empty included), above the cap the cap. The box holds 0 to the cap, or the
+// value the load put there: any other negative value becomes "0" as well.
+// Nothing when the text stays.
+std::optional<int> hpCorrected(QStringView text, int loaded);
 // The 16-bit field holds any shown value the field's range allows; Apply writes
 // a value the load put there back unchanged, even above the cap.
 std::int16_t hpStored(int shown);

@@ -16,32 +16,36 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");     // None: no number
         QTest::addColumn<int>("corrected"); // None: the text stays
-        QTest::newRow("loaded -1 stays") << "-1" << -1 << None;
-        QTest::newRow("field floor stays") << "-32768" << -32768 << None;
-        QTest::newRow("below the field") << "-32769" << -32769 << -32768;
-        QTest::newRow("far below") << "-99999999999" << std::numeric_limits<int>::min() << -32768;
-        QTest::newRow("cap stays") << "32000" << 32000 << None;
-        QTest::newRow("over the cap") << "32001" << 32001 << 32000;
-        QTest::newRow("typed 99999") << "99999" << 99999 << 32000;
-        QTest::newRow("past int") << "2147483648" << std::numeric_limits<int>::max() << 32000;
-        QTest::newRow("int max") << "2147483647" << std::numeric_limits<int>::max() << 32000;
-        QTest::newRow("leading zeros") << "007" << 7 << None;
-        QTest::newRow("minus zero") << "-0" << 0 << None;
-        QTest::newRow("empty") << "" << None << 0;
-        QTest::newRow("minus alone") << "-" << None << 0;
-        QTest::newRow("two minus") << "--1" << None << 0;
-        QTest::newRow("minus inside") << "1-2" << None << 0;
-        QTest::newRow("plus") << "+5" << None << 0;
-        QTest::newRow("blank") << " 5" << None << 0;
-        QTest::newRow("letters") << "-1a" << None << 0;
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("loaded -1 stays") << "-1" << -1 << None << -1;
+        QTest::newRow("loaded floor stays") << "-32768" << -32768 << None << -32768;
+        QTest::newRow("other negative") << "-7" << -7 << 0 << -1;
+        QTest::newRow("digit typed after -1") << "-15" << -15 << 0 << -1;
+        QTest::newRow("negative after a positive") << "-1" << -1 << 0 << 5;
+        QTest::newRow("far below") << "-99999999999" << std::numeric_limits<int>::min() << 0 << -1;
+        QTest::newRow("cap stays") << "32000" << 32000 << None << 0;
+        QTest::newRow("over the cap") << "32001" << 32001 << 32000 << 0;
+        QTest::newRow("typed 99999") << "99999" << 99999 << 32000 << 0;
+        QTest::newRow("past int") << "2147483648" << std::numeric_limits<int>::max() << 32000 << 0;
+        QTest::newRow("int max") << "2147483647" << std::numeric_limits<int>::max() << 32000 << 0;
+        QTest::newRow("leading zeros") << "007" << 7 << None << 0;
+        QTest::newRow("minus zero") << "-0" << 0 << None << 0;
+        QTest::newRow("empty") << "" << None << 0 << 0;
+        QTest::newRow("minus alone") << "-" << None << 0 << 0;
+        QTest::newRow("two minus") << "--1" << None << 0 << 0;
+        QTest::newRow("minus inside") << "1-2" << None << 0 << 0;
+        QTest::newRow("plus") << "+5" << None << 0 << 0;
+        QTest::newRow("blank") << " 5" << None << 0 << 0;
+        QTest::newRow("letters") << "-1a" << None << 0 << 0;
     }
     void hpLeavingRule() {
         QFETCH(QString, text);
         QFETCH(int, value);
         QFETCH(int, corrected);
+        QFETCH(int, loaded);
         const std::optional<int> parsed = hpValue(text);
         QCOMPARE(parsed.value_or(None), value);
-        QCOMPARE(hpCorrected(text).value_or(None), corrected);
+        QCOMPARE(hpCorrected(text, loaded).value_or(None), corrected);
     }
 
     // Every value the field holds comes back as it was stored.
