@@ -1,9 +1,11 @@
 #include "editors/frame/text_box.h"
 
 #include <QAction>
-#include <QInputMethodEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+#include <QTimer>
 #include <algorithm>
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
@@ -46,33 +48,75 @@ bool TextBox::isWindowShortcut(const QKeyEvent& event) const {
 }
 
 bool TextBox::event(QEvent* event) {
-    // A line edit claims keys such as Ctrl+E (end of line on X11) before the
-    // window's menus see them; the menu's shortcut wins wherever the focus is.
-    if (event->type() == QEvent::ShortcutOverride &&
-        isWindowShortcut(*static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A line edit claims keys such as Ctrl+E (end of line on X11) before the
+        // window's menus see them; the menu's shortcut wins wherever the focus is.
+        if (isWindowShortcut(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        // Text dragged within the box is judged when the drag ends (mouse move).
+        if (static_cast<QDropEvent*>(event)->source() == this)
+            break;
+        [[fallthrough]];
+    case QEvent::KeyPress:           // Ctrl+V, Shift+Insert
+    case QEvent::InputMethod:        // composed text
+    case QEvent::MouseButtonRelease: // middle-click paste
+    case QEvent::MouseMove: {        // a drag within the box
+        const QString before = text();
+        const bool handled = QLineEdit::event(event);
+        if (text() != before)
+            cutInsertedToRoom(before);
+        return handled;
+    }
+    default:
+        break;
     }
     return QLineEdit::event(event);
 }
 
-void TextBox::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    const qsizetype free = std::max<qsizetype>(room(), 0);
-    if (characterCount(commit) <= free) {
-        QLineEdit::inputMethodEvent(event);
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    // The line edit's own menu. Its Paste runs after this event has returned and
+    // after the menu has hidden, so the insertion is judged on the next turn.
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::aboutToHide, this, [this, before = text()] {
+        QTimer::singleShot(0, this, [this, before] {
+            if (text() != before)
+                cutInsertedToRoom(before);
+        });
+    });
+    menu->popup(event->globalPos());
+}
+
+void TextBox::cutInsertedToRoom(const QString& before) {
+    const QList<uint> was = before.toUcs4();
+    const QList<uint> now = text().toUcs4();
+    if (now.size() <= typingLimit_)
         return;
-    }
-    QString kept;
-    for (qsizetype i = 0; i < commit.size() && characterCount(kept) < free; ++i) {
-        kept += commit[i];
-        if (commit[i].isHighSurrogate() && i + 1 < commit.size())
-            kept += commit[++i];
-    }
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(kept, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&cut);
-    event->accept();
+    // What stands between the unchanged head and tail is what the action put in.
+    qsizetype head = 0;
+    while (head < was.size() && head < now.size() && was[head] == now[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < was.size() - head && tail < now.size() - head &&
+           was[was.size() - 1 - tail] == now[now.size() - 1 - tail])
+        ++tail;
+    const qsizetype inserted = now.size() - head - tail;
+    const qsizetype room = std::max<qsizetype>(typingLimit_ - (head + tail), 0);
+    if (inserted <= room)
+        return;
+    const auto units = [&now](qsizetype characters) {
+        // a character past the Basic Multilingual Plane takes two UTF-16 units
+        return static_cast<int>(characters + std::count_if(now.begin(), now.begin() + characters,
+                                                           [](uint c) { return c > 0xFFFF; }));
+    };
+    // Removed as an edit, so the cursor stays at the end of what was kept.
+    setSelection(units(head + room), units(head + inserted) - units(head + room));
+    del();
 }
 
 bool TextBox::typesCharacter(const QKeyEvent& event) {

@@ -2,8 +2,11 @@
 
 #include <QLineEdit>
 
-// A line edit whose length limit holds for typing only: text the program puts in
-// is shown whole (QLineEdit::setMaxLength would cut a loaded "255" to "25").
+// A line edit whose length limit holds for what the user puts in: text the
+// program puts in is shown whole (QLineEdit::setMaxLength would cut a loaded
+// "255" to "25"). Typed keys past the limit are dropped; pasted, dropped and
+// composed text is cut to the room left, so the box never shows more than its
+// field stores.
 // With digitsOnly, every typed character outside "0".."9" is dropped, Backspace
 // too; keys that type nothing (Delete, arrows) keep their usual effect.
 class TextBox : public QLineEdit {
@@ -27,8 +30,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // Composed text (an input method) keeps to the typing limit as well.
-    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     // True for a key that types a character (Backspace and control keys included),
     // false for keys that only move or delete (arrows, Delete).
     static bool typesCharacter(const QKeyEvent& event);
@@ -43,6 +45,8 @@ private:
     bool isWindowShortcut(const QKeyEvent& event) const;
     // How many more characters typing may add in place of the selection.
     qsizetype room() const;
+    // Cuts what the user's last action inserted into before to the room left.
+    void cutInsertedToRoom(const QString& before);
 
     int typingLimit_ = 32767;
     bool digitsOnly_ = false;

@@ -294,8 +294,6 @@ private slots:
         const QString emoji = QString::fromUtf8("\U0001F600");
         QTest::newRow("emoji fills the last place") << 15 << false << emoji << emoji;
         QTest::newRow("emoji past the limit") << 16 << false << emoji << QString();
-        QTest::newRow("composed text cut to the room") << 14 << true << "XYZ"
-                                                       << "XY";
         QTest::newRow("composed emoji is one place") << 15 << true << emoji + "Z" << emoji;
         QTest::newRow("composed into a full box") << 16 << true << "X" << QString();
     }

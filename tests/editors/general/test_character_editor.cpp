@@ -216,7 +216,7 @@ private slots:
         QGuiApplication::clipboard()->setText(pasted);
         // Ctrl+V types a control character, which the key filter drops
         s.pressKey("HPMinTXT", Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(s.box("HPMinTXT")->text(), pasted);
+        QCOMPARE(s.box("HPMinTXT")->text(), pasted.left(5)); // five characters at most
         s.pressKey("HPMinTXT", Qt::Key_Tab);
         QCOMPARE(s.box("HPMinTXT")->text(), left);
     }
