@@ -6,6 +6,8 @@
 #include "workspace/program_info.h"
 #include "workspace/rom_file.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
@@ -122,11 +124,68 @@ void EditorForm::showEvent(QShowEvent* event) {
         combo->setFocusPolicy(Qt::StrongFocus);
         combo->installEventFilter(this);
     }
+    if (optionGroups_.isEmpty())
+        watchOptionGroups();
     if (firstFocus_ && !event->spontaneous())
         firstFocus_->setFocus(Qt::OtherFocusReason);
 }
 
+void EditorForm::watchOptionGroups() {
+    for (QAbstractButton* option : findChildren<QAbstractButton*>()) {
+        if (!option->isCheckable() || optionGroups_.contains(option))
+            continue;
+        QList<QAbstractButton*> group;
+        if (const QButtonGroup* buttons = option->group()) {
+            if (buttons->exclusive())
+                group = buttons->buttons();
+        } else if (option->autoExclusive() && option->parentWidget()) {
+            for (auto* sibling : option->parentWidget()->findChildren<QAbstractButton*>(
+                     Qt::FindDirectChildrenOnly)) {
+                if (sibling->isCheckable() && sibling->autoExclusive() && !sibling->group())
+                    group.append(sibling);
+            }
+        }
+        if (group.size() < 2)
+            continue;
+        for (QAbstractButton* member : group) {
+            optionGroups_.insert(member, group);
+            member->installEventFilter(this);
+            connect(member, &QAbstractButton::toggled, this,
+                    [this, member] { placeTabStop(optionGroups_.value(member)); });
+        }
+        placeTabStop(group);
+    }
+}
+
+void EditorForm::placeTabStop(const QList<QAbstractButton*>& group) {
+    // Qt keeps the stop on whichever option last had the focus, unchecked or
+    // not, and a Space there would change what Apply writes.
+    QAbstractButton* stop = nullptr;
+    for (QAbstractButton* option : group) {
+        if (option->isChecked())
+            stop = option;
+    }
+    for (QAbstractButton* option : group) {
+        if (!stop && option->isEnabled())
+            stop = option;
+    }
+    if (!stop)
+        stop = group.first();
+    for (QAbstractButton* option : group) {
+        const Qt::FocusPolicy policy = option->focusPolicy();
+        option->setFocusPolicy(option == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                              : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
 bool EditorForm::eventFilter(QObject* watched, QEvent* event) {
+    // An option takes the stop when it gets the focus; it goes back to the
+    // checked one as the focus leaves, and follows the enabling of the group.
+    if (event->type() == QEvent::FocusOut || event->type() == QEvent::EnabledChange) {
+        if (auto* option = qobject_cast<QAbstractButton*>(watched);
+            option && optionGroups_.contains(option))
+            placeTabStop(optionGroups_.value(option));
+    }
     if (event->type() == QEvent::Wheel) {
         if (auto* combo = qobject_cast<QComboBox*>(watched); combo && !combo->hasFocus()) {
             event->ignore();

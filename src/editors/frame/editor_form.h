@@ -3,8 +3,11 @@
 #include "editors/editor_table.h"
 
 #include <QDialog>
+#include <QHash>
+#include <QList>
 #include <initializer_list>
 
+class QAbstractButton;
 class QHBoxLayout;
 class QLabel;
 class QProgressBar;
@@ -18,7 +21,8 @@ class QVBoxLayout;
 // Neither button is a default or cancel button: Enter and Escape press nothing.
 // Cancel and the window's close box close without writing. A write that fails
 // during Apply is told in one message, and the window stays open. A combo box
-// takes the mouse wheel only while it has the focus.
+// takes the mouse wheel only while it has the focus, and Tab reaches an option
+// group at its checked option.
 class EditorForm : public QDialog {
     Q_OBJECT
 public:
@@ -59,6 +63,10 @@ protected:
 
 private:
     void runApply();
+    // Gathers the window's exclusive option groups and puts each one's Tab stop
+    // on its checked option, now and whenever a check or the focus moves.
+    void watchOptionGroups();
+    static void placeTabStop(const QList<QAbstractButton*>& group);
 
     EditorContext context_;
     QWidget* firstFocus_ = nullptr;
@@ -70,4 +78,5 @@ private:
     QProgressBar* bar_ = nullptr;
     bool applying_ = false;
     bool closeAfterApply_ = false;
+    QHash<QAbstractButton*, QList<QAbstractButton*>> optionGroups_;
 };

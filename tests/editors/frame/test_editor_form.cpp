@@ -5,9 +5,17 @@
 #include "editors/frame/hex_label.h"
 #include "editors/frame/name_list_fill.h"
 #include "editors/frame/numeric_box.h"
+#include "editors/general/attack_editor.h"
+#include "editors/general/attack_rules.h"
+#include "editors/map/battlefield_editor.h"
+#include "editors/map/battlefield_reward.h"
+#include "editors/map/treasure_editor.h"
+#include "editors/map/treasure_offset_table.h"
+#include "editors/map/treasure_records.h"
 #include "widget_helpers.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -362,6 +370,55 @@ private slots:
     }
 
     // A value the program puts in is shown whole, so the box is wide enough for the cap.
+    // Tab and Shift+Tab reach an option group at its checked option, after a load
+    // in code and after a click; a Space there changes nothing Apply writes.
+    void tabReachesTheCheckedOption_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("row"); // -1: the record the window opens on
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("lands");
+        QTest::newRow("battlefield EXP")
+            << "BattlefieldLST" << -1 << "RoundsTXT" << int(Qt::Key_Tab) << "EXPOPT";
+        QTest::newRow("battlefield item")
+            << "BattlefieldLST" << 1 << "RoundsTXT" << int(Qt::Key_Tab) << "ItemMagicOPT";
+        QTest::newRow("attack fire")
+            << "AtkLST" << 3 << "SoundEffectTXT" << int(Qt::Key_Tab) << "FireOPT";
+        QTest::newRow("attack fire, back")
+            << "AtkLST" << 3 << "AtkElementLST" << int(Qt::Key_Backtab) << "FireOPT";
+        QTest::newRow("treasure box")
+            << "TreasureLST" << 2 << "ContentsCBO" << int(Qt::Key_Tab) << "TBoxOPT";
+    }
+    void tabReachesTheCheckedOption() {
+        QFETCH(QString, list);
+        QFETCH(int, row);
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, lands);
+        EditorDriver s;
+        using namespace BattlefieldRecords;
+        s.fixture.setBytes(rewardLow(0), QByteArray::fromHex("6481")); // EXP 1068
+        s.fixture.setBytes(rewardLow(1), QByteArray::fromHex("0540")); // item 5
+        s.fixture.setByte(AttackRecord::record(3) + AttackRecord::Type, 32);
+        s.fixture.setByte(TreasureOffsets::offset(2) + TreasureContents::Kind,
+                          static_cast<std::uint8_t>(TreasureKind::Box));
+        if (list == QLatin1String("BattlefieldLST"))
+            s.open<Form10>();
+        else if (list == QLatin1String("AtkLST"))
+            s.open<Form7>();
+        else
+            s.open<Form9>();
+        if (row >= 0)
+            s.clickRow(qPrintable(list), row);
+        s.apply();
+        const QByteArray applied = s.bytes();
+        s.pressKey(qPrintable(from), key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), lands);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        s.apply();
+        KALDRIS_COMPARE_IMAGE(s.bytes(), applied);
+    }
+
     void boxesFitTheirCap() {
         SampleForm form;
         QVERIFY(showActive(form));
