@@ -23,11 +23,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-using NameTables::ItemNameTable;
-
 namespace {
 
-constexpr std::int16_t NameLength = ItemNameTable.length;
 // Every box of the window, numbers included, takes twelve typed characters.
 constexpr int BoxLimit = 12;
 
@@ -244,7 +241,7 @@ void Form5::LoadWeaponNames() {
         *WPLST, WeaponRecord::Count,
         [this](int i) {
             return hexLabel(i) + QLatin1Char(' ') +
-                   text_.ReadText(WeaponRecord::name(i), NameLength);
+                   text_.ReadText(WeaponRecord::name(i), WeaponRecord::NameLength);
         },
         FillOptions{.bar = progressBar()});
 }
@@ -254,7 +251,7 @@ void Form5::LoadArmorNames() {
         *ARLST, ArmorRecord::Count,
         [this](int i) {
             return hexLabel(i) + QLatin1Char(' ') +
-                   text_.ReadText(ArmorRecord::name(i), NameLength);
+                   text_.ReadText(ArmorRecord::name(i), ArmorRecord::NameLength);
         },
         FillOptions{.bar = progressBar()});
 }

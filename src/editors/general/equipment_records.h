@@ -19,6 +19,7 @@ inline constexpr std::int32_t Unknown1 = 3; // +3..+7: five undocumented bytes
 inline constexpr int UnknownCount = 5;
 
 inline constexpr int FirstItemCode = 0x20;
+inline constexpr std::int16_t NameLength = NameTables::ItemNameTable.length;
 
 constexpr std::int32_t record(int weapon) {
     return Base + Size * weapon;
@@ -46,6 +47,7 @@ inline constexpr std::int32_t DefensePower = 3;
 inline constexpr std::int32_t Unknown1 = 4;
 
 inline constexpr int FirstItemCode = 0x2F;
+inline constexpr std::int16_t NameLength = NameTables::ItemNameTable.length;
 
 constexpr std::int32_t record(int armor) {
     return Base + Size * armor;

@@ -61,33 +61,6 @@ private slots:
         writeName(text, offset, name, static_cast<std::int16_t>(length));
         KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
     }
-
-    void fieldBounds_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<int>("expectedFirst");
-        QTest::addColumn<int>("expectedLast");
-        QTest::newRow("attack 159") << AttackNameTable.offset(159)
-                                    << AttackNameTable.offset(159) + 11 << 0x64D94 << 0x64D9F;
-        QTest::newRow("area 36") << AreaNameTable.offset(36) << AreaNameTable.offset(36) + 15
-                                 << 0x64310 << 0x6431F;
-        QTest::newRow("item 0x3F")
-            << ItemNameTable.offset(0x3F) << ItemNameTable.offset(0x3F) + 11 << 0x64614 << 0x6461F;
-        QTest::newRow("character 8")
-            << CharacterNames.offset(8) << CharacterNames.offset(8) + 7 << 0x65530 << 0x65537;
-        QTest::newRow("title 5") << TitleTextBlock[5].offset << TitleTextBlock[5].offset + 15
-                                 << 0x610F3 << 0x61102;
-        QTest::newRow("monster 80")
-            << MonsterNameTable.offset(80) << MonsterNameTable.end() - 1 << 0x652A0 << 0x652AF;
-    }
-    void fieldBounds() {
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(int, expectedFirst);
-        QFETCH(int, expectedLast);
-        QCOMPARE(first, expectedFirst);
-        QCOMPARE(last, expectedLast);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNameTables)

@@ -340,11 +340,10 @@ private slots:
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("length");
-        const int offsets[] = {0x610DB, 0x610DD, 0x610E3, 0x610E7, 0x610EB,
-                               0x610F3, 0x61103, 0x61108, 0x6110A};
-        const int lengths[] = {2, 6, 4, 4, 8, 16, 5, 2, 8};
-        for (int k = 0; k < 9; ++k)
-            QTest::addRow("Block%dTXT", k) << k << offsets[k] << lengths[k];
+        for (int k = 0; k < 9; ++k) {
+            const TextField& f = TitleTextBlock[static_cast<std::size_t>(k)];
+            QTest::addRow("Block%dTXT", k) << k << int(f.offset) << int(f.length);
+        }
     }
     void titleApplyWritesTheChangedField() {
         QFETCH(int, k);
