@@ -17,7 +17,8 @@ class QVBoxLayout;
 //
 // Neither button is a default or cancel button: Enter and Escape press nothing.
 // Cancel and the window's close box close without writing. A write that fails
-// during Apply is told in one message, and the window stays open. A combo box
+// during Apply is told in one message, and the window stays open; so is an
+// image changed on disk, and then nothing is written. A combo box
 // takes the mouse wheel only while it has the focus.
 class EditorForm : public QDialog {
     Q_OBJECT
