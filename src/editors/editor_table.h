@@ -1,20 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "editors/editor_context.h"
+
 #include <span>
-
-class GameText;
-class Platform;
-class RomFile;
-
-// What an editor needs from the main window when the tree opens it.
-struct EditorContext {
-    RomFile& rom;
-    GameText& text;
-    Platform& platform;
-    // The current text of the main window's ROM name box, for the editor's caption.
-    QString romName;
-};
 
 // Shows one editor modally and returns when it closes.
 using EditorOpener = void (*)(const EditorContext&);

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
 #include <sys/stat.h>
 
@@ -49,6 +50,15 @@ std::optional<std::uint8_t> encode(char32_t c) {
     return std::nullopt;
 }
 
+// Bytes without a character vanish; 0xD7 gives three.
+QString decode(QByteArrayView bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text += GameText::CharTable()[static_cast<std::uint8_t>(byte)];
+    return text;
+}
+
 } // namespace
 
 GameText::GameText(RomFile& rom, QString tableFile, Platform& platform)
@@ -60,15 +70,28 @@ const std::array<QString, 256>& GameText::CharTable() {
     return table;
 }
 
-QString GameText::ReadText(std::int32_t offset, std::int16_t length) const {
+void GameText::checkTableFile() const {
     struct stat st {};
     if (::stat(tableFileNative_.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         CheckDataFile(tableFile_, platform_);
-    QString text;
-    text.reserve(length);
-    for (const char byte : rom_.readBlock(offset, length))
-        text += CharTable()[static_cast<std::uint8_t>(byte)];
-    return text;
+}
+
+QString GameText::ReadText(std::int32_t offset, std::int16_t length) const {
+    checkTableFile();
+    return decode(rom_.readBlock(offset, length));
+}
+
+QStringList GameText::ReadTable(std::int32_t base, std::int32_t stride, std::int16_t length,
+                                int count) const {
+    checkTableFile();
+    if (count <= 0 || length <= 0)
+        return QStringList(std::max(count, 0));
+    const QByteArray table = rom_.readBlock(base, stride * (count - 1) + length);
+    QStringList fields;
+    fields.reserve(count);
+    for (int k = 0; k < count; ++k)
+        fields.append(decode(QByteArrayView(table).sliced(qsizetype{k} * stride, length)));
+    return fields;
 }
 
 void GameText::WriteText(std::int32_t offset, const QString& text, std::int16_t length) {

@@ -325,6 +325,11 @@ void Form1::CloseROM() {
 }
 
 void Form1::SaveROM() {
+    if (const QString change = rom_.changeOnDisk(); !change.isEmpty()) {
+        platform_.messageBox(change, QString::fromLatin1(ProgramInfo::AppTitle),
+                             Platform::Icon::Critical);
+        return;
+    }
     rom_.takeWriteFailure(); // told by whatever wrote before
     SaveROMIName(rom_, iROMName->text());
     SaveROMVersion();

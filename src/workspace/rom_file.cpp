@@ -31,6 +31,9 @@ bool RomFile::open(const QString& path) {
     fd_ = fd;
     path_ = path;
     failure_ = 0;
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
+    openedSize_ = st.st_size;
     return true;
 }
 
@@ -96,6 +99,35 @@ QString RomFile::takeWriteFailure() {
         return {};
     return QStringLiteral("Could not write to the ROM file \"%1\": %2.")
         .arg(path_, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString RomFile::changeOnDisk() const {
+    if (fd_ < 0)
+        return {};
+    const QString deleted = QStringLiteral("has been deleted since it was opened");
+    QString happened;
+    struct stat named {};
+    struct stat held {};
+    if (::stat(QFile::encodeName(path_).constData(), &named) != 0)
+        happened = errno == ENOENT || errno == ENOTDIR
+                       ? deleted
+                       : QStringLiteral("can no longer be reached (%1)")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    else if (::fstat(fd_, &held) != 0)
+        return {}; // nothing to compare: the write itself will tell
+    else if (named.st_dev != device_ || named.st_ino != inode_)
+        happened = QStringLiteral("has been replaced by another file since it was opened");
+    else if (held.st_nlink == 0)
+        happened = deleted;
+    else if (held.st_size != openedSize_)
+        happened = QStringLiteral("has changed size from %1 to %2 bytes since it was opened")
+                       .arg(openedSize_)
+                       .arg(static_cast<qint64>(held.st_size));
+    else
+        return {};
+    return QStringLiteral("The ROM file \"%1\" %2. Nothing was written; open it again to go "
+                          "on editing.")
+        .arg(path_, happened);
 }
 
 std::uint8_t RomFile::readByte(std::int64_t offset) const {

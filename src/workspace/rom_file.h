@@ -3,12 +3,17 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <sys/types.h>
 
 // The one open ROM image. Every field access is a single read or write at a file
 // offset with nothing cached, so a write is in the file as soon as the call returns.
 // Reads past the end give 0 and writes past the end are dropped: the file's size
 // never changes. A write or flush that fails inside the file is kept for
 // takeWriteFailure, so the window that wrote can tell the user.
+//
+// Other programs may replace, delete or cut short the image while it is open;
+// a write then would land in a file with no name and be lost, so every Apply
+// and Save asks changeOnDisk first.
 class RomFile {
 public:
     RomFile() = default;
@@ -41,6 +46,11 @@ public:
     // naming the file and the system's error; empty when all went through.
     QString takeWriteFailure();
 
+    // Why writing now would not reach the file the user opened: its path names
+    // another file, it was deleted, or its size changed since the open. A message
+    // naming the file and what happened; empty when it is still the same file.
+    QString changeOnDisk() const;
+
 private:
     void readBytes(std::int64_t offset, std::uint8_t* out, int count) const;
     void writeBytes(std::int64_t offset, const std::uint8_t* in, int count);
@@ -51,4 +61,8 @@ private:
     // Only for the failure message; nothing reopens the file by it.
     QString path_;
     int failure_ = 0; // errno of the first failed write since the last take
+    // What the file was when opened, for changeOnDisk.
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    std::int64_t openedSize_ = 0;
 };

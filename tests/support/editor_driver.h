@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/editor_table.h"
+#include "editors/editor_context.h"
 #include "fake_platform.h"
 #include "rom_fixture.h"
 #include "workspace/game_text.h"

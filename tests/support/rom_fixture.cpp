@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <stdexcept>
@@ -114,6 +115,21 @@ void makeReadOnly(const RomFixture& fixture) {
     QFile::setPermissions(fixture.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                              QFile::ReadOther | QFile::ExeOther);
     QFile::setPermissions(fixture.romPath(), QFile::ReadOwner | QFile::ReadOther);
+}
+
+void changeOnDisk(const RomFixture& fixture, const QString& how) {
+    const QString path = fixture.romPath();
+    const qint64 size = QFileInfo(path).size();
+    if (how == QLatin1String("replaced")) {
+        const QString copy = path + QStringLiteral(".new");
+        if (!QFile::copy(path, copy) ||
+            ::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()))
+            throw std::runtime_error("cannot replace the ROM");
+    } else if (how == QLatin1String("deleted")) {
+        QFile::remove(path);
+    } else if (how == QLatin1String("truncated") || how == QLatin1String("grown")) {
+        QFile::resize(path, how == QLatin1String("grown") ? size + 512 : size - 100);
+    }
 }
 
 int breakWrites(const QString& path) {

@@ -59,6 +59,11 @@ private:
 // many it changed.
 int breakWrites(const QString& path);
 
+// Does to the ROM on disk what another program might while it is open:
+// "replaced" (a copy renamed over it), "deleted", "truncated" (100 bytes cut),
+// "grown" (512 bytes added); anything else leaves it.
+void changeOnDisk(const RomFixture& fixture, const QString& how);
+
 // Makes the ROM read-only and its folder reachable by an ordinary user.
 void makeReadOnly(const RomFixture& fixture);
 

@@ -70,6 +70,30 @@ private slots:
         QCOMPARE(gameText.ReadText(Field, static_cast<std::int16_t>(stored.size())), text);
     }
 
+    // A table read in one access gives each field as ReadText does, a 0xD7 byte
+    // and a byte with no character among them.
+    void readTableEqualsReadText_data() {
+        QTest::addColumn<int>("stride");
+        QTest::addColumn<int>("length");
+        QTest::newRow("packed") << 12 << 12;
+        QTest::newRow("gaps between fields") << 16 << 9;
+    }
+    void readTableEqualsReadText() {
+        QFETCH(int, stride);
+        QFETCH(int, length);
+        RomFixture fixture;
+        fixture.setByte(Field + 1, 0xD7);
+        fixture.setByte(Field + stride, 0x00);
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        FakePlatform platform;
+        GameText gameText(rom, fixture.tablePath(), platform);
+        const QStringList table = gameText.ReadTable(Field, stride, std::int16_t(length), 5);
+        QCOMPARE(table.size(), 5);
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(table[k], gameText.ReadText(Field + k * stride, std::int16_t(length)));
+    }
+
     void writeText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("length");
@@ -140,15 +164,16 @@ private slots:
         FakePlatform platform;
         GameText gameText(rom, fixture.tablePath(), platform);
         QVERIFY(QFile::remove(fixture.tablePath()));
+        QVERIFY_THROWS_EXCEPTION(ProgramEnded, gameText.ReadTable(Field, 4, 4, 2));
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, gameText.ReadText(Field, 4));
-        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.size(), 2);
         QCOMPARE(platform.messages[0].text,
                  QStringLiteral(
                      "You are missing a vital data file, you will need to reinstall the program to "
                      "fix this error.  This application will now close."));
         QCOMPARE(platform.messages[0].caption, QStringLiteral("TORVEL"));
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
-        QCOMPARE(platform.endStatuses, QList<int>{1});
+        QCOMPARE(platform.endStatuses, (QList<int>{1, 1}));
     }
 
     void aFolderIsNoTableFile() {

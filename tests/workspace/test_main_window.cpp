@@ -771,6 +771,26 @@ private slots:
         QVERIFY(form.isEnabled());
     }
 
+    // The other changes on disk take the same check as Apply (monster editor test).
+    void cutShortImageIsNotSaved() {
+        RomFixture fixture;
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath();
+        Form1 form(platform, fixture.tablePath());
+        QVERIFY(showActive(form));
+        form.LoadROM();
+        QTest::mouseClick(nameBox(form), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::keyClick(nameBox(form), Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClicks(nameBox(form), QStringLiteral("Abc"));
+        changeOnDisk(fixture, QStringLiteral("truncated"));
+        const QByteArray atPath = fixture.bytes();
+        QTest::keyClick(nameBox(form), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages[0].text.contains(fixture.romPath()));
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), atPath);
+        QCOMPARE(nameBox(form)->text(), QStringLiteral("Abc"));
+    }
+
     void aboutShowsModally_data() {
         QTest::addColumn<bool>("romOpen");
         QTest::newRow("no ROM open") << false;

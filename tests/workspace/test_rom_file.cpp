@@ -96,6 +96,33 @@ private slots:
         KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
     }
 
+    // Replaced, deleted or resized since the open: told with the file's name.
+    void changeOnDiskIsTold_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("unchanged") << QString() << QString();
+        QTest::newRow("replaced") << "replaced"
+                                  << "has been replaced by another file";
+        QTest::newRow("deleted") << "deleted"
+                                 << "has been deleted";
+        QTest::newRow("truncated") << "truncated"
+                                   << "changed size from 524800 to 524700 bytes";
+        QTest::newRow("grown") << "grown"
+                               << "changed size from 524800 to 525312 bytes";
+    }
+    void changeOnDiskIsTold() {
+        QFETCH(QString, how);
+        QFETCH(QString, told);
+        RomFixture fixture;
+        RomFile rom;
+        QVERIFY(rom.open(fixture.romPath()));
+        changeOnDisk(fixture, how);
+        const QString change = rom.changeOnDisk();
+        QVERIFY2(told.isEmpty() ? change.isEmpty()
+                                : change.contains(told) && change.contains(fixture.romPath()),
+                 qPrintable(change));
+    }
+
     void closedFileReadsZeroAndIgnoresWrites() {
         RomFile rom;
         rom.close();

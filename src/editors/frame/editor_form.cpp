@@ -221,6 +221,13 @@ void EditorForm::closeEvent(QCloseEvent* event) {
 void EditorForm::runApply() {
     if (applying_)
         return;
+    // A file replaced, deleted or cut short on disk gets nothing; the edits stay
+    // in the window so they can be applied once the image is opened again.
+    if (const QString change = rom().changeOnDisk(); !change.isEmpty()) {
+        platform().messageBox(change, QString::fromLatin1(ProgramInfo::AppTitle),
+                              Platform::Icon::Critical);
+        return;
+    }
     {
         const QScopedValueRollback<bool> running(applying_, true);
         rom().takeWriteFailure(); // told by whatever wrote before

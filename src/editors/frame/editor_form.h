@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/editor_table.h"
+#include "editors/editor_context.h"
 
 #include <QDialog>
 #include <QHash>
@@ -20,9 +20,10 @@ class QVBoxLayout;
 //
 // Neither button is a default or cancel button: Enter and Escape press nothing.
 // Cancel and the window's close box close without writing. A write that fails
-// during Apply is told in one message, and the window stays open. A combo box
-// takes the mouse wheel only while it has the focus, and Tab reaches an option
-// group at its checked option.
+// during Apply is told in one message, and the window stays open; so is an
+// image changed on disk, and then nothing is written. A combo box takes the
+// mouse wheel only while it has the focus, and Tab reaches an option group at
+// its checked option.
 class EditorForm : public QDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/editor_table.h"
+#include "editors/editor_context.h"
 #include "editors/frame/editor_form.h"
 
 #include <array>

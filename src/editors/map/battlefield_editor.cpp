@@ -29,7 +29,9 @@ using NameTables::ItemNameTable;
 
 namespace {
 
-constexpr int PictureSide = 150;
+// The largest battlefield picture (one is 152, the rest 150): its place keeps
+// this size on every row, so the window and its bottom strip never move.
+constexpr int PictureSide = 152;
 
 QRadioButton* makeOption(const QString& caption, const char* name, QWidget& parent) {
     auto* option = new QRadioButton(caption, &parent);
@@ -158,6 +160,7 @@ void Form10::buildFrame(QWidget& frame) {
     BattlefieldIMG->setObjectName(QStringLiteral("BattlefieldIMG"));
     BattlefieldIMG->setAccessibleName(QStringLiteral("Battlefield Location"));
     BattlefieldIMG->setFixedSize(PictureSide, PictureSide);
+    BattlefieldIMG->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureLabel->setBuddy(BattlefieldIMG);
     inside->addSpacing(6);
     inside->addWidget(pictureLabel);
@@ -240,8 +243,6 @@ void Form10::LoadBattlefieldIMG() {
         return;
     const QPixmap picture(QString::fromLatin1(Pictures::Battlefields[static_cast<std::size_t>(i)]));
     BattlefieldIMG->setPixmap(picture);
-    BattlefieldIMG->setFixedSize(picture.isNull() ? QSize(PictureSide, PictureSide)
-                                                  : picture.size());
 }
 
 void Form10::LoadBattlefieldData() {

@@ -190,6 +190,29 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
+    // An image replaced, deleted or cut short on disk gets one message and no
+    // write, neither at its path nor into the file still open; the edit stays.
+    void changedImageIsNotWritten_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"replaced", "deleted", "truncated"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void changedImageIsNotWritten() {
+        QFETCH(QString, how);
+        Session s;
+        Form2& form = s.open();
+        s.type("HPTXT", QStringLiteral("5"));
+        changeOnDisk(s.fixture, how);
+        const QByteArray atPath = s.bytes(), held = s.rom.readBlock(0, 524800);
+        s.apply();
+        QCOMPARE(s.platform.messages.size(), 1);
+        QVERIFY(s.platform.messages[0].text.contains(s.fixture.romPath()));
+        KALDRIS_COMPARE_IMAGE(s.bytes(), atPath);
+        KALDRIS_COMPARE_IMAGE(s.rom.readBlock(0, 524800), held);
+        QCOMPARE(s.box("HPTXT")->text(), QStringLiteral("5"));
+        QVERIFY(form.isVisible());
+    }
+
     void loadShowsStoredValues_data() {
         QTest::addColumn<int>("hp");
         QTest::addColumn<int>("exp");
