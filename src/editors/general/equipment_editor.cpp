@@ -6,6 +6,7 @@
 #include "editors/frame/name_list_fill.h"
 #include "editors/frame/numeric_box.h"
 #include "editors/frame/record_list.h"
+#include "editors/frame/tab_strip.h"
 #include "editors/general/equipment_records.h"
 #include "workspace/game_text.h"
 #include "workspace/rom_file.h"
@@ -18,7 +19,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -110,14 +110,9 @@ void Form5::buildWindow() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    ItemsTAB = new QTabBar;
+    ItemsTAB = new TabStrip;
     ItemsTAB->setObjectName(QStringLiteral("ItemsTAB"));
     ItemsTAB->setAccessibleName(QStringLiteral("Kind of equipment"));
-    ItemsTAB->setDrawBase(false);
-    ItemsTAB->setExpanding(false);
-    // A click on a tab takes the focus; left in a box that the switch hides, it
-    // would move on along the chain to Apply.
-    ItemsTAB->setFocusPolicy(Qt::StrongFocus);
     for (const ItemsTab& tab : ItemsTabs) {
         const int index = ItemsTAB->addTab(QString::fromLatin1(tab.caption));
         ItemsTAB->setTabData(index, QString::fromLatin1(tab.key));
@@ -133,6 +128,8 @@ void Form5::buildWindow() {
     place->addWidget(WPFRM, 0, 0);
     place->addWidget(ARFRM, 0, 0);
     ARFRM->hide();
+    ItemsTAB->setPage(0, WPFRM);
+    ItemsTAB->setPage(1, ARFRM);
 
     // A leftover outside the visible area, kept out of the tab order too: its
     // menu names two status bits and does nothing.

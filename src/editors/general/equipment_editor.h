@@ -10,10 +10,10 @@ class GameText;
 class NumericBox;
 class QFrame;
 class QMenu;
-class QTabBar;
 class QToolButton;
 class RecordList;
 class RomFile;
+class TabStrip;
 class TextBox;
 
 // The equipment editor: the 15 weapons and the 17 armours, each on its own tab
@@ -49,7 +49,7 @@ private:
     RomFile& rom_;
     GameText& text_;
 
-    QTabBar* ItemsTAB;
+    TabStrip* ItemsTAB;
 
     QFrame* WPFRM;
     RecordList* WPLST;

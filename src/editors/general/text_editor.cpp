@@ -2,6 +2,7 @@
 
 #include "editors/frame/name_list_fill.h"
 #include "editors/frame/record_list.h"
+#include "editors/frame/tab_strip.h"
 #include "editors/frame/text_box.h"
 #include "editors/general/name_tables.h"
 #include "editors/general/text_editor_tabs.h"
@@ -86,7 +87,7 @@ void keepPlaceWhenHidden(QWidget& widget) {
 } // namespace
 
 Form6::Form6(const EditorContext& context, QWidget* parent)
-    : EditorForm(QStringLiteral("Text Editor - "), context, parent), TextTAB(new QTabBar),
+    : EditorForm(QStringLiteral("Text Editor - "), context, parent), TextTAB(new TabStrip),
       currentTab_(new QButtonGroup(this)), pbarLoadLBL(new QLabel(this)) {
     buildWindow();
     // Form_Load
@@ -110,12 +111,7 @@ void Form6::buildWindow() {
     column->setSpacing(0);
 
     TextTAB->setObjectName(QStringLiteral("TextTAB"));
-    TextTAB->setDrawBase(false);
-    TextTAB->setExpanding(false);
     TextTAB->setUsesScrollButtons(false);
-    // A click on a tab takes the focus, as a tab strip does on the desktop; left in
-    // a box that the switch hides, it would move on along the chain to Apply.
-    TextTAB->setFocusPolicy(Qt::StrongFocus);
     for (const Tab& tab : Tabs) {
         const int index = TextTAB->addTab(QString::fromLatin1(tab.caption));
         TextTAB->setTabData(index, QString::fromLatin1(tab.key));
@@ -134,6 +130,7 @@ void Form6::buildWindow() {
         stack->addWidget(frame, 0, 0);
         frame->setVisible(tab == 0);
         frames_[tab] = frame;
+        TextTAB->setPage(tab, frame);
     }
 
     // Hidden and disabled, they record the current tab: one group, so setting one
@@ -287,13 +284,6 @@ void Form6::TextTAB_Click() {
     const std::optional<int> tab = tabOfKey(TextTAB->tabData(TextTAB->currentIndex()).toString());
     if (!tab)
         return;
-    // The wheel turns the tabs without taking the focus; a box hidden with the focus
-    // would hand it on along the chain to Apply, where the next blank typed presses it.
-    if (QWidget* focus = focusWidget();
-        focus && !frames_[*tab]->isAncestorOf(focus) &&
-        std::any_of(frames_.begin(), frames_.end(),
-                    [focus](const QGroupBox* frame) { return frame->isAncestorOf(focus); }))
-        TextTAB->setFocus(Qt::OtherFocusReason);
     options_[Tabs[*tab].option - 1]->setChecked(true);
     for (std::size_t k = 0; k < frames_.size(); ++k)
         frames_[k]->setVisible(static_cast<int>(k) == *tab);

@@ -9,8 +9,8 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class QTabBar;
 class RecordList;
+class TabStrip;
 class TextBox;
 namespace TextEditorTabs {
 struct NameTab;
@@ -52,7 +52,7 @@ private:
     // The five name savers: the box into the picked entry; no picked row, no write.
     void saveName(const NamePage& page);
 
-    QTabBar* TextTAB;
+    TabStrip* TextTAB;
     std::array<QGroupBox*, 6> frames_{};
     // OPT1..OPT6; options_[n - 1] is OPTn.
     std::array<QRadioButton*, 6> options_{};

@@ -7,6 +7,8 @@
 #include "editors/frame/numeric_box.h"
 #include "editors/general/attack_editor.h"
 #include "editors/general/attack_rules.h"
+#include "editors/general/equipment_editor.h"
+#include "editors/general/text_editor.h"
 #include "editors/map/battlefield_editor.h"
 #include "editors/map/battlefield_reward.h"
 #include "editors/map/treasure_editor.h"
@@ -24,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -417,6 +420,51 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         s.apply();
         KALDRIS_COMPARE_IMAGE(s.bytes(), applied);
+    }
+
+    // However the page turns, the focus left on the page it hides goes to the
+    // strip, so a blank typed next applies nothing that was typed but not applied.
+    void turningThePageLeavesApplyAlone_data() {
+        QTest::addColumn<QString>("strip");
+        QTest::addColumn<int>("typedTab");
+        QTest::addColumn<QString>("list"); // a row to pick first; empty: none
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("otherTab");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<int>("notches");
+        QTest::newRow("equipment, wheel to weapons") << "ItemsTAB" << 0 << ""
+                                                     << "WPATKTXT" << 1 << "ARUnkByte1TXT" << 1;
+        QTest::newRow("equipment, wheel to armor") << "ItemsTAB" << 1 << ""
+                                                   << "ARDEFTXT" << 0 << "WPUnkByte1TXT" << -1;
+        QTest::newRow("text, wheel to monsters") << "TextTAB" << 1 << "MonsterLST"
+                                                 << "MonsterNameTXT" << 0 << "CharNameTXT" << -1;
+    }
+    void turningThePageLeavesApplyAlone() {
+        QFETCH(QString, strip);
+        QFETCH(int, typedTab);
+        QFETCH(QString, list);
+        QFETCH(QString, typed);
+        QFETCH(int, otherTab);
+        QFETCH(QString, other);
+        QFETCH(int, notches);
+        EditorDriver s;
+        const QByteArray before = s.bytes();
+        if (strip == QLatin1String("ItemsTAB"))
+            s.open<Form5>();
+        else
+            s.open<Form6>();
+        const QByteArray bar = strip.toLatin1();
+        s.clickTab(bar, typedTab);
+        if (!list.isEmpty())
+            s.clickRow(qPrintable(list), 1);
+        s.type(qPrintable(typed), QStringLiteral("99"), false);
+        s.clickTab(bar, otherTab);
+        s.type(qPrintable(other), QString(), false);
+        s.wheel(bar, notches);
+        QCOMPARE(s.find<QTabBar>(bar)->currentIndex(), typedTab);
+        QCOMPARE(QApplication::focusWidget(), s.find<QWidget>(bar));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
     }
 
     void boxesFitTheirCap() {

@@ -275,26 +275,6 @@ private slots:
         QCOMPARE(s.box(ItemTab)->text(), QStringLiteral("Elixir"));
     }
 
-    // The wheel turns the tabs without taking the focus; the blank typed next must
-    // not reach Apply and write the name waiting on the new tab.
-    void wheelOnTheTabsLeavesApplyAlone() {
-        Session s;
-        const QByteArray before = s.bytes();
-        s.open();
-        s.pickName(MonsterTab, 80);
-        s.type("MonsterNameTXT", QStringLiteral("Bat"));
-        s.pickName(CharTab, 3);
-        s.type("CharNameTXT", QStringLiteral("Zed"), false);
-        auto* bar = s.find<QTabBar>("TextTAB");
-        const QPoint at = bar->tabRect(CharTab).center();
-        QWheelEvent notch(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(bar, &notch);
-        QVERIFY(s.option(5)->isChecked());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        KALDRIS_COMPARE_IMAGE(s.bytes(), before);
-    }
-
     // A click or arrow key on the strip shows that tab's frame alone and sets its
     // option; no list or box changes.
     void switchingTabsShowsOnlyItsFrame_data() {
