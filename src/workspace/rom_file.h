@@ -58,7 +58,7 @@ private:
     void noteFailure(int error);
 
     int fd_ = -1;
-    // Only for the failure message; nothing reopens the file by it.
+    // For the messages and for changeOnDisk; nothing reopens the file by it.
     QString path_;
     int failure_ = 0; // errno of the first failed write since the last take
     // What the file was when opened, for changeOnDisk.
