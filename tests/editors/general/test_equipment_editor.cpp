@@ -126,16 +126,12 @@ private slots:
         Session s;
         Form5& form = s.open();
         const QSize size = form.size();
-        // by way of another frame, from a box in it that the switch may hide
-        const bool fromWeapons = tab != WeaponsTab;
-        s.clickTab("ItemsTAB", fromWeapons ? WeaponsTab : ArmorTab);
-        s.type(fromWeapons ? "WPNameTXT" : "ARNameTXT", QStringLiteral("X"), false);
+        // by way of another frame
+        s.clickTab("ItemsTAB", tab != WeaponsTab ? WeaponsTab : ArmorTab);
         s.clickTab("ItemsTAB", tab);
         QCOMPARE(s.shows("WPFRM"), weapons);
         QCOMPARE(s.shows("ARFRM"), armors);
         QCOMPARE(form.size(), size);
-        // the focus goes to the strip, never on along the chain to Apply
-        QCOMPARE(QApplication::focusWidget(), s.find<QWidget>("ItemsTAB"));
     }
 
     void applyWritesTheWeaponsFields() {
