@@ -1,7 +1,11 @@
 #include "editor_driver.h"
+#include "editors/general/attack_editor.h"
+#include "editors/general/attack_rules.h"
 #include "editors/general/name_tables.h"
 #include "editors/general/text_editor.h"
 #include "widget_helpers.h"
+#include "workspace/main_window.h"
+#include "workspace/rom_header.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +30,9 @@ using namespace NameTables;
 namespace {
 
 enum Tab { CharTab, MonsterTab, AttackTab, ItemTab, AreaTab, TitleTab };
+// the text editor's CharNameTXT, the attack editor's AttackPowerTXT, the main window's
+// ROMVersionTXT
+enum Window { Names, Attack, Main };
 
 struct NameTabControls {
     const char* list;
@@ -343,40 +350,98 @@ private slots:
         KALDRIS_COMPARE_IMAGE(s.bytes(), expected);
     }
 
-    // However text arrives, a box keeps to its field: what it shows is what Apply stores.
+    // However text arrives, a box keeps to its field and the text keeps its own
+    // start: what it shows is what Apply (Save ROM in the main window) stores.
+    // A paste is one edit, which Undo takes back whole.
     void arrivingTextIsCutToTheField_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::addColumn<QKeySequence>("before"); // keys pressed in the box first
         QTest::addColumn<QString>("route");
         QTest::addColumn<QString>("arriving");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QKeySequence>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("stored"); // empty: the file as loaded
+        const QByteArray hero = QByteArray::fromHex("A1B8C5C291030303");     // "Hero1   "
+        const QByteArray heroOnly = QByteArray::fromHex("A1B8C5C200000000"); // no character: "Hero"
+        const QByteArray goblin = QByteArray::fromHex("A0C2B5BFBCC10392");
         const QByteArray pastedNa = QByteArray::fromHex("A9B4C6C7B8B7A7B4");
-        for (const char* route :
-             {"Ctrl+V", "Shift+Insert", "menu", "middle click", "drop", "composed"})
-            QTest::newRow(route) << int(CharTab) << "CharNameTXT" << route << "PastedNameTooLong"
-                                 << CharacterNames.offset(1) << pastedNa;
-        QTest::newRow("title box 0") << int(TitleTab) << "Block0TXT"
-                                     << "Ctrl+V"
-                                     << "XYZWV" << TitleStart << QByteArray::fromHex("B1B2");
+        const QByteArray zena = QByteArray::fromHex("B3B8D7C1B4030303"); // "Ze...na   "
+        const QKeySequence all(QStringLiteral("Home, Shift+End"));
+        const QKeySequence none;
+        const QKeyCombination undo = QKeySequence(QKeySequence::Undo)[0];
+        const QString goblinPadded = QStringLiteral("Goblin 2        ");
+        for (const char* route : {"Ctrl+V", "Shift+Insert", "menu", "composed"})
+            QTest::addRow("%s over a selection", route)
+                << int(Names) << hero << all << route << goblinPadded << none << "Goblin 2"
+                << goblin;
+        // these go in where the pointer is and replace nothing: no room in a full box
+        for (const char* route : {"middle click", "drop"}) {
+            QTest::addRow("%s over a selection", route)
+                << int(Names) << hero << all << route << "Goblin 2" << none << "Hero1   "
+                << QByteArray();
+            QTest::addRow("%s", route) << int(Names) << QByteArray(8, '\0') << none << route
+                                       << "PastedNameTooLong" << none << "PastedNa" << pastedNa;
+        }
+        QTest::newRow("into the middle")
+            << int(Names) << heroOnly << QKeySequence(QStringLiteral("Home, Right, Right"))
+            << "Ctrl+V"
+            << "xyz123" << none << "Hexyz1ro" << QByteArray::fromHex("A1B8CBCCCD91C5C2");
+        // the keys typed before and after are undo steps of their own
+        QTest::newRow("typing around")
+            << int(Names) << heroOnly << QKeySequence(QStringLiteral("End, Q")) << "Ctrl+V"
+            << "xy" << QKeySequence(QStringLiteral("W, Ctrl+Z, Ctrl+Z")) << "Heroq"
+            << QByteArray::fromHex("A1B8C5C2C4030303");
+        QTest::newRow("undo") << int(Names) << hero << all << "Ctrl+V" << goblinPadded
+                              << QKeySequence(undo) << "Hero1   " << QByteArray();
+        QTest::newRow("undo, redo")
+            << int(Names) << hero << all << "menu" << goblinPadded
+            << QKeySequence(undo, QKeySequence(QKeySequence::Redo)[0]) << "Goblin 2" << goblin;
+        for (const QKeyCombination erase : {Qt::CTRL | Qt::Key_X, QKeyCombination(Qt::Key_Delete)})
+            QTest::addRow("%s, undo", qPrintable(QKeySequence(erase).toString()))
+                << int(Names) << zena << all << ""
+                << "" << QKeySequence(erase, undo) << "Ze...na   " << QByteArray();
+        QTest::newRow("attack power")
+            << int(Attack) << QByteArray::fromHex("00002D") << all << "Shift+Insert"
+            << "1005" << none << "100" << QByteArray::fromHex("000064");
+        QTest::newRow("version") << int(Main) << QByteArray(1, char(200)) << all << "menu"
+                                 << "300" << none << "30" << QByteArray(1, 30);
     }
     void arrivingTextIsCutToTheField() {
-        QFETCH(int, tab);
-        QFETCH(QString, box);
+        QFETCH(int, window);
+        QFETCH(QByteArray, loaded);
+        QFETCH(QKeySequence, before);
         QFETCH(QString, route);
         QFETCH(QString, arriving);
-        QFETCH(int, offset);
+        QFETCH(QKeySequence, after);
+        QFETCH(QString, shown);
         QFETCH(QByteArray, stored);
-        const QByteArray name = box.toLatin1();
+        const QByteArray name = window == Names    ? "CharNameTXT"
+                                : window == Attack ? "AttackPowerTXT"
+                                                   : "ROMVersionTXT";
+        const int offset = window == Names    ? CharacterNames.offset(1)
+                           : window == Attack ? AttackRecord::record(1) // type, status, power
+                                              : RomHeader::VersionOffset;
         Session s;
+        s.fixture.setBytes(offset, loaded);
         QByteArray expected = s.bytes();
         putBytes(expected, offset, stored);
-        s.open();
-        if (tab == CharTab)
-            s.pickName(tab, 1);
-        else
-            s.clickTab("TextTAB", tab);
-        s.type(name, QString(), false);
+        if (window == Names) {
+            s.open();
+            s.pickName(CharTab, 1);
+        } else if (window == Attack) {
+            s.EditorDriver::open<Form7>();
+            s.clickRow("AtkLST", 1);
+        } else {
+            s.platform.dialogAnswers << s.fixture.romPath();
+            s.show(std::make_unique<Form1>(s.platform, s.fixture.tablePath()));
+            QTest::keyClick(&s.window(), Qt::Key_O, Qt::ControlModifier);
+        }
+        const auto press = [&s, &name](const QKeySequence& keys) {
+            for (int k = 0; k < keys.count(); ++k)
+                s.pressKey(name, keys[k].key(), keys[k].keyboardModifiers());
+        };
+        press(before);
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText(arriving);
         QLineEdit* edit = s.find<QLineEdit>(name);
@@ -389,13 +454,8 @@ private slots:
             QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, edit->rect().center(),
                                         edit->mapToGlobal(edit->rect().center()));
             QApplication::sendEvent(edit, &menuAsked);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
-            const QList<QAction*> items = menu->actions();
-            QAction* paste = *std::find_if(items.begin(), items.end(), [](QAction* item) {
-                return item->text().startsWith(QStringLiteral("&Paste"));
-            });
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+            s.pickMenuItem(QStringLiteral("&Paste\t") +
+                           QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText));
         } else if (route == QLatin1String("middle click")) {
             if (!clipboard->supportsSelection())
                 QSKIP("no selection clipboard on this platform");
@@ -403,13 +463,17 @@ private slots:
             QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
         } else if (route == QLatin1String("drop")) {
             s.dropText(name, arriving);
-        } else {
+        } else if (route == QLatin1String("composed")) {
             QInputMethodEvent composed;
             composed.setCommitString(arriving);
             QApplication::sendEvent(edit, &composed);
         }
-        QTRY_COMPARE(edit->text(), arriving.left(stored.size()));
-        s.apply();
+        press(after);
+        QCOMPARE(edit->text(), shown);
+        if (window == Main)
+            s.pressKey(name, Qt::Key_S, Qt::ControlModifier);
+        else
+            s.apply();
         KALDRIS_COMPARE_IMAGE(s.bytes(), expected);
     }
 
