@@ -294,8 +294,7 @@ void Form1::LoadROM() {
         return;
     }
     LoadROMFileSize(*path);
-    LoadROMIName();
-    LoadROMVersion();
+    loadHeader();
 
     mnuClose->setEnabled(true);
     mnuSave->setEnabled(true);
@@ -310,6 +309,7 @@ void Form1::LoadROM() {
 void Form1::CloseROM() {
     setWindowTitle(ProgramInfo::closedTitle());
     rom_.close();
+    headerUnread_.clear();
     mnuClose->setEnabled(false);
     iROMName->setText(QStringLiteral("N/A"));
     ROMFileSizeLBL->setText(QStringLiteral("0"));
@@ -326,19 +326,33 @@ void Form1::CloseROM() {
 
 void Form1::SaveROM() {
     if (const QString change = rom_.changeOnDisk(); !change.isEmpty()) {
-        platform_.messageBox(change, QString::fromLatin1(ProgramInfo::AppTitle),
-                             Platform::Icon::Critical);
+        platform_.critical(change);
+        return;
+    }
+    if (!headerUnread_.isEmpty()) {
+        platform_.critical(headerUnread_);
         return;
     }
     rom_.takeWriteFailure(); // told by whatever wrote before
     SaveROMIName(rom_, iROMName->text());
     SaveROMVersion();
-    LoadROMIName();
-    LoadROMVersion();
+    loadHeader();
     rom_.flush();
     if (const QString failure = rom_.takeWriteFailure(); !failure.isEmpty())
-        platform_.messageBox(failure, QString::fromLatin1(ProgramInfo::AppTitle),
-                             Platform::Icon::Critical);
+        platform_.critical(failure);
+}
+
+void Form1::loadHeader() {
+    rom_.takeReadFailure(); // an editor's, told by it or of no account
+    LoadROMIName();
+    LoadROMVersion();
+    headerUnread_ = rom_.takeReadFailure();
+    if (headerUnread_.isEmpty())
+        return;
+    // Nothing but an open reads the header again: Save reloads it only after writing.
+    headerUnread_ += QStringLiteral(" The name and version shown are not the file's; Save ROM is "
+                                    "refused until the ROM is opened again.");
+    platform_.critical(headerUnread_);
 }
 
 void Form1::LoadROMFileSize(const QString& path) {

@@ -61,6 +61,8 @@ private:
     void buildMenus();
     void Form_Load();
     void LoadTree();
+    // LoadROMIName and LoadROMVersion, telling a read that failed in them.
+    void loadHeader();
     void Tree_NodeClick();
     void ExpandCHK_Click(bool checked);
     // Every node in index order; with yield, one turn of the message loop after each.
@@ -99,6 +101,10 @@ private:
     QAction* mnuTips = nullptr;
     QAction* mnuInfo = nullptr;
     QAction* mnuWWW = nullptr;
+
+    // The read failure of the header's last load, while Save would write back
+    // what it could not read; empty when it loaded well.
+    QString headerUnread_;
 
     // the tree's nodes in the order LoadTree added them
     QList<QTreeWidgetItem*> nodes_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/program_info.h"
+
 #include <QString>
 #include <optional>
 
@@ -13,6 +15,10 @@ public:
 
     // Shows a modal message with one OK button and returns when it is dismissed.
     virtual void messageBox(const QString& text, const QString& caption, Icon icon) = 0;
+    // A failure the user must know of, under the program's own caption.
+    void critical(const QString& text) {
+        messageBox(text, QString::fromLatin1(ProgramInfo::AppTitle), Icon::Critical);
+    }
 
     // filter is in the "Shown|patterns|Shown|patterns" form; selectedFilter counts from 1.
     // Returns the chosen path, or nothing when the user cancels.

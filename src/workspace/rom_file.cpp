@@ -31,6 +31,7 @@ bool RomFile::open(const QString& path) {
     fd_ = fd;
     path_ = path;
     failure_ = 0;
+    readFailure_ = 0;
     device_ = st.st_dev;
     inode_ = st.st_ino;
     openedSize_ = st.st_size;
@@ -60,8 +61,10 @@ void RomFile::readBytes(std::int64_t offset, std::uint8_t* out, int count) const
         const ssize_t n = ::pread(fd_, out + done, count - done, offset + done);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && readFailure_ == 0)
+            readFailure_ = errno;
         if (n <= 0)
-            break; // end of file or an I/O error: the rest reads as 0
+            break; // the rest reads as 0
         done += static_cast<int>(n);
     }
 }
@@ -93,24 +96,32 @@ void RomFile::noteFailure(int error) {
         failure_ = error;
 }
 
-QString RomFile::takeWriteFailure() {
-    const int error = std::exchange(failure_, 0);
+QString RomFile::failureText(const char* what, int error) const {
     if (error == 0)
         return {};
-    return QStringLiteral("Could not write to the ROM file \"%1\": %2.")
-        .arg(path_, QString::fromLocal8Bit(std::strerror(error)));
+    return QStringLiteral("Could not %1 \"%2\": %3.")
+        .arg(QLatin1String(what), path_, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString RomFile::takeWriteFailure() {
+    // The fields an Apply wrote before the failure stay written.
+    const QString text = failureText("write to the ROM file", std::exchange(failure_, 0));
+    return text.isEmpty() ? text : text + QStringLiteral(" The record may now be partly written.");
+}
+
+QString RomFile::takeReadFailure() {
+    return failureText("read", std::exchange(readFailure_, 0));
 }
 
 QString RomFile::changeOnDisk() const {
     if (fd_ < 0)
         return {};
-    const QString deleted = QStringLiteral("has been deleted since it was opened");
     QString happened;
     struct stat named {};
     struct stat held {};
     if (::stat(QFile::encodeName(path_).constData(), &named) != 0)
         happened = errno == ENOENT || errno == ENOTDIR
-                       ? deleted
+                       ? QStringLiteral("has been moved or deleted since it was opened")
                        : QStringLiteral("can no longer be reached (%1)")
                              .arg(QString::fromLocal8Bit(std::strerror(errno)));
     else if (::fstat(fd_, &held) != 0)
@@ -118,7 +129,7 @@ QString RomFile::changeOnDisk() const {
     else if (named.st_dev != device_ || named.st_ino != inode_)
         happened = QStringLiteral("has been replaced by another file since it was opened");
     else if (held.st_nlink == 0)
-        happened = deleted;
+        happened = QStringLiteral("has been deleted since it was opened");
     else if (held.st_size != openedSize_)
         happened = QStringLiteral("has changed size from %1 to %2 bytes since it was opened")
                        .arg(openedSize_)

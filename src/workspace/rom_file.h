@@ -8,8 +8,9 @@
 // The one open ROM image. Every field access is a single read or write at a file
 // offset with nothing cached, so a write is in the file as soon as the call returns.
 // Reads past the end give 0 and writes past the end are dropped: the file's size
-// never changes. A write or flush that fails inside the file is kept for
-// takeWriteFailure, so the window that wrote can tell the user.
+// never changes. A read, write or flush that fails inside the file is kept for
+// takeReadFailure or takeWriteFailure, so the window that read or wrote can tell
+// the user; a failed read gives 0 like the end, and only the take tells them apart.
 //
 // Other programs may replace, delete or cut short the image while it is open;
 // a write then would land in a file with no name and be lost, so every Apply
@@ -45,10 +46,13 @@ public:
     // The first write or flush that failed since the last call, as a message
     // naming the file and the system's error; empty when all went through.
     QString takeWriteFailure();
+    // The same for reads: the first that failed since the last call.
+    QString takeReadFailure();
 
     // Why writing now would not reach the file the user opened: its path names
-    // another file, it was deleted, or its size changed since the open. A message
-    // naming the file and what happened; empty when it is still the same file.
+    // another file, it was moved or deleted, or its size changed since the open.
+    // A message naming the file and what happened; empty when it is still the
+    // same file.
     QString changeOnDisk() const;
 
 private:
@@ -56,11 +60,13 @@ private:
     void writeBytes(std::int64_t offset, const std::uint8_t* in, int count);
 
     void noteFailure(int error);
+    QString failureText(const char* what, int error) const;
 
     int fd_ = -1;
     // For the messages and for changeOnDisk; nothing reopens the file by it.
     QString path_;
-    int failure_ = 0; // errno of the first failed write since the last take
+    int failure_ = 0;             // errno of the first failed write since the last take
+    mutable int readFailure_ = 0; // the same for reads, which are const
     // What the file was when opened, for changeOnDisk.
     dev_t device_ = 0;
     ino_t inode_ = 0;

@@ -125,6 +125,8 @@ void changeOnDisk(const RomFixture& fixture, const QString& how) {
         if (!QFile::copy(path, copy) ||
             ::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()))
             throw std::runtime_error("cannot replace the ROM");
+    } else if (how == QLatin1String("moved")) {
+        QFile::rename(path, path + QStringLiteral(".moved"));
     } else if (how == QLatin1String("deleted")) {
         QFile::remove(path);
     } else if (how == QLatin1String("truncated") || how == QLatin1String("grown")) {
@@ -132,7 +134,7 @@ void changeOnDisk(const RomFixture& fixture, const QString& how) {
     }
 }
 
-int breakWrites(const QString& path) {
+int reopenDescriptors(const QString& path, int openFlags) {
     const QString target = QFileInfo(path).canonicalFilePath();
     const QDir fds(QStringLiteral("/proc/self/fd"));
     int changed = 0;
@@ -140,12 +142,24 @@ int breakWrites(const QString& path) {
          fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         if (QFileInfo(fds.filePath(entry)).symLinkTarget() != target)
             continue;
-        const int readOnly = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC);
-        if (readOnly < 0)
+        const int reopened = ::open(QFile::encodeName(target).constData(), openFlags | O_CLOEXEC);
+        if (reopened < 0)
             continue;
-        if (::dup2(readOnly, entry.toInt()) >= 0)
+        if (::dup2(reopened, entry.toInt()) >= 0)
             ++changed;
-        ::close(readOnly);
+        ::close(reopened);
     }
     return changed;
+}
+
+int breakWrites(const QString& path) {
+    return reopenDescriptors(path, O_RDONLY);
+}
+
+int breakReads(const QString& path) {
+    return reopenDescriptors(path, O_WRONLY);
+}
+
+int mendAccess(const QString& path) {
+    return reopenDescriptors(path, O_RDWR);
 }

@@ -54,13 +54,17 @@ private:
     bool switched_ = false;
 };
 
-// Makes every descriptor this process holds open on path read-only in place, so
-// each later write through it fails (EBADF) as on a failing drive. Returns how
-// many it changed.
+// Opens path anew with openFlags in place of every descriptor this process
+// holds open on it, so a read or a write the new mode forbids fails (EBADF) as
+// on a failing drive. Returns how many it changed.
+int reopenDescriptors(const QString& path, int openFlags);
 int breakWrites(const QString& path);
+int breakReads(const QString& path);
+// Reads and writes work again.
+int mendAccess(const QString& path);
 
 // Does to the ROM on disk what another program might while it is open:
-// "replaced" (a copy renamed over it), "deleted", "truncated" (100 bytes cut),
+// "replaced" (a copy renamed over it), "moved" (renamed), "deleted", "truncated" (100 bytes cut),
 // "grown" (512 bytes added); anything else leaves it.
 void changeOnDisk(const RomFixture& fixture, const QString& how);
 

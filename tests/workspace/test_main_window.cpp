@@ -771,6 +771,41 @@ private slots:
         QVERIFY(form.isEnabled());
     }
 
+    // A header read back unread after a Save is told once; Save then writes
+    // nothing, reads working or not, until the ROM is opened again.
+    void unreadHeaderIsNotSaved() {
+        RomFixture fixture;
+        FakePlatform platform;
+        platform.dialogAnswers << fixture.romPath() << fixture.romPath();
+        Form1 form(platform, fixture.tablePath());
+        QVERIFY(showActive(form));
+        form.LoadROM();
+        QCOMPARE(breakReads(fixture.romPath()), 1);
+        const auto save = [&](const QString& name) {
+            QTest::mouseClick(nameBox(form), Qt::LeftButton, {}, QPoint(4, 4));
+            QTest::keyClick(nameBox(form), Qt::Key_End, Qt::ShiftModifier);
+            QTest::keyClicks(nameBox(form), name);
+            QTest::keyClick(nameBox(form), Qt::Key_S, Qt::ControlModifier);
+        };
+        save(QStringLiteral("Abc"));
+        const QByteArray saved = fixture.bytes();
+        QCOMPARE(mendAccess(fixture.romPath()), 1);
+        save(QStringLiteral("Abc"));
+        QCOMPARE(platform.messages.size(), 2);
+        QCOMPARE(platform.messages[0].text,
+                 QStringLiteral("Could not read \"%1\": Bad file descriptor. The name and version "
+                                "shown are not the file's; Save ROM is refused until the ROM is "
+                                "opened again.")
+                     .arg(fixture.romPath()));
+        QCOMPARE(platform.messages[1].text, platform.messages[0].text);
+        KALDRIS_COMPARE_IMAGE(fixture.bytes(), saved);
+
+        form.LoadROM();
+        save(QStringLiteral("Def"));
+        QCOMPARE(platform.messages.size(), 2);
+        QVERIFY(fixture.bytes() != saved);
+    }
+
     // The other changes on disk take the same check as Apply (monster editor test).
     void cutShortImageIsNotSaved() {
         RomFixture fixture;

@@ -60,6 +60,7 @@ private slots:
         putBytes(expected, 97, QByteArray::fromHex("A1A2A3"));
         KALDRIS_COMPARE_IMAGE(fixture.bytes(), expected);
         QCOMPARE(rom.size(), 100);
+        QCOMPARE(rom.takeReadFailure(), QString());
     }
 
     void readOnlyFileCannotBeOpened() {
@@ -73,38 +74,55 @@ private slots:
         QVERIFY(!rom.isOpen());
     }
 
-    // A failing write inside the file is kept until taken, once, with the file's
-    // name and the system's words; past the end nothing fails, as nothing is written.
-    void failedWriteIsToldOnce() {
+    // A failing read or write inside the file is kept until taken, once, with the
+    // file's name and the system's words; past the end nothing fails.
+    void failedAccessIsToldOnce_data() {
+        QTest::addColumn<bool>("reading");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("write") << false
+                               << "Could not write to the ROM file \"%1\": Bad file descriptor. "
+                                  "The record may now be partly written.";
+        QTest::newRow("read") << true << "Could not read \"%1\": Bad file descriptor.";
+    }
+    void failedAccessIsToldOnce() {
+        QFETCH(bool, reading);
+        QFETCH(QString, told);
         RomFixture fixture;
         RomFile rom;
         QVERIFY(rom.open(fixture.romPath()));
-        rom.writeByte(rom.size() + 10, 1);
-        rom.writeByte(5, 1);
-        QCOMPARE(rom.takeWriteFailure(), QString());
+        const auto access = [&](std::int64_t offset) {
+            if (reading)
+                return rom.readWord(offset);
+            rom.writeWord(offset, 0x0101);
+            return std::int16_t{0};
+        };
+        const auto take = [&] { return reading ? rom.takeReadFailure() : rom.takeWriteFailure(); };
+        access(rom.size() + 10);
+        access(rom.size() - 1);
+        QCOMPARE(take(), QString());
 
-        QCOMPARE(breakWrites(fixture.romPath()), 1);
+        QCOMPARE(reading ? breakReads(fixture.romPath()) : breakWrites(fixture.romPath()), 1);
         const QByteArray before = fixture.bytes();
-        rom.writeByte(5, 2);
-        rom.writeWord(7, 3);
+        QCOMPARE(access(5), std::int16_t{0});
+        access(7);
         rom.flush();
-        const QString failure = rom.takeWriteFailure();
-        QVERIFY2(failure.contains(fixture.romPath()), qPrintable(failure));
-        QVERIFY2(failure.contains(QStringLiteral("Bad file descriptor")), qPrintable(failure));
-        QCOMPARE(rom.takeWriteFailure(), QString());
-        QCOMPARE(rom.readByte(5), std::uint8_t{1}); // reads still work
+        QCOMPARE(take(), told.arg(fixture.romPath()));
+        QCOMPARE(take(), QString());
+        QCOMPARE(reading ? rom.takeWriteFailure() : rom.takeReadFailure(), QString());
         KALDRIS_COMPARE_IMAGE(fixture.bytes(), before);
     }
 
-    // Replaced, deleted or resized since the open: told with the file's name.
+    // Replaced, moved, deleted or resized since the open: told with the file's name.
     void changeOnDiskIsTold_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("told");
         QTest::newRow("unchanged") << QString() << QString();
         QTest::newRow("replaced") << "replaced"
                                   << "has been replaced by another file";
+        QTest::newRow("moved") << "moved"
+                               << "has been moved or deleted";
         QTest::newRow("deleted") << "deleted"
-                                 << "has been deleted";
+                                 << "has been moved or deleted";
         QTest::newRow("truncated") << "truncated"
                                    << "changed size from 524800 to 524700 bytes";
         QTest::newRow("grown") << "grown"

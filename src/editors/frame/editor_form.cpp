@@ -20,6 +20,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -113,6 +114,34 @@ void EditorForm::setTabChain(std::initializer_list<QWidget*> chain) {
         previous = next;
     }
     firstFocus_ = chain.size() > 0 ? *chain.begin() : nullptr;
+}
+
+void EditorForm::loadChecked(const std::function<void()>& load, int part) {
+    rom().takeReadFailure(); // a list fill's: no row name is written back
+    load();
+    const QString failure = rom().takeReadFailure();
+    if (failure.isEmpty()) {
+        unread_.remove(part);
+        return;
+    }
+    const QString notice = failure + QStringLiteral(" The values shown are not the file's; Apply "
+                                                    "is refused until they load again.");
+    unread_.insert(part, notice);
+    if (isVisible())
+        platform().critical(notice);
+    else if (heldNotice_.isEmpty())
+        heldNotice_ = notice;
+}
+
+bool EditorForm::appliesTo(int) const {
+    return true;
+}
+
+void EditorForm::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    // To the user the opening is one load: one message, over the window it is about.
+    if (visible && !heldNotice_.isEmpty())
+        platform().critical(std::exchange(heldNotice_, {}));
 }
 
 void EditorForm::showEvent(QShowEvent* event) {
@@ -224,9 +253,14 @@ void EditorForm::runApply() {
     // A file replaced, deleted or cut short on disk gets nothing; the edits stay
     // in the window so they can be applied once the image is opened again.
     if (const QString change = rom().changeOnDisk(); !change.isEmpty()) {
-        platform().messageBox(change, QString::fromLatin1(ProgramInfo::AppTitle),
-                              Platform::Icon::Critical);
+        platform().critical(change);
         return;
+    }
+    for (auto part = unread_.cbegin(); part != unread_.cend(); ++part) {
+        if (appliesTo(part.key())) {
+            platform().critical(part.value());
+            return;
+        }
     }
     {
         const QScopedValueRollback<bool> running(applying_, true);
@@ -236,8 +270,7 @@ void EditorForm::runApply() {
     }
     // One message for the whole Apply, however many of its writes failed.
     if (const QString failure = rom().takeWriteFailure(); !failure.isEmpty())
-        platform().messageBox(failure, QString::fromLatin1(ProgramInfo::AppTitle),
-                              Platform::Icon::Critical);
+        platform().critical(failure);
     if (closeAfterApply_) {
         closeAfterApply_ = false;
         close();

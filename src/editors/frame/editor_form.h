@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QHash>
 #include <QList>
+#include <QMap>
+#include <functional>
 #include <initializer_list>
 
 class QAbstractButton;
@@ -21,9 +23,11 @@ class QVBoxLayout;
 // Neither button is a default or cancel button: Enter and Escape press nothing.
 // Cancel and the window's close box close without writing. A write that fails
 // during Apply is told in one message, and the window stays open; so is an
-// image changed on disk, and then nothing is written. A combo box takes the
-// mouse wheel only while it has the focus, and Tab reaches an option group at
-// its checked option.
+// image changed on disk, and then nothing is written. A read that fails while a
+// record loads is told too, and Apply writes nothing until that record loads
+// again with reads working: it would write the zeros shown back. A combo box
+// takes the mouse wheel only while it has the focus, and Tab reaches an option
+// group at its checked option.
 class EditorForm : public QDialog {
     Q_OBJECT
 public:
@@ -50,10 +54,19 @@ protected:
     // the first, so no key pressed at once reaches Apply.
     void setTabChain(std::initializer_list<QWidget*> chain);
 
+    // Runs load, which shows what Apply writes of part (a window of one record
+    // has part 0 alone), and tells a read that failed in it. The part stays
+    // unread, and Apply refused, until a load of it reads well. The loads made
+    // before the window shows are told once, as it shows.
+    void loadChecked(const std::function<void()>& load, int part = 0);
+    // Whether Apply as the window stands writes what the part loaded.
+    virtual bool appliesTo(int part) const;
+
     RomFile& rom() const { return context_.rom; }
     GameText& text() const { return context_.text; }
     Platform& platform() const { return context_.platform; }
 
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,4 +93,7 @@ private:
     bool applying_ = false;
     bool closeAfterApply_ = false;
     QHash<QAbstractButton*, QList<QAbstractButton*>> optionGroups_;
+    // The message of each part loaded unread.
+    QMap<int, QString> unread_;
+    QString heldNotice_; // the first failure of the loads before the window shows
 };

@@ -138,7 +138,7 @@ void Form7::LoadAttackNames() {
 }
 
 void Form7::AtkLST_Click() {
-    LoadAttack();
+    loadChecked([this] { LoadAttack(); });
 }
 
 void Form7::LoadAttack() {

@@ -148,7 +148,7 @@ void Form3::CharLST_Click() {
     if (i < 0)
         return;
     CharIndexNumLBL->setText(QStringLiteral("Character Index #: %1").arg(i + 1));
-    LoadCharacter();
+    loadChecked([this] { LoadCharacter(); });
 }
 
 void Form3::LoadCharacter() {

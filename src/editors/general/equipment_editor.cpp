@@ -254,11 +254,11 @@ void Form5::LoadArmorNames() {
 }
 
 void Form5::WPLST_Click() {
-    LoadWeapon();
+    loadChecked([this] { LoadWeapon(); }, WeaponPart);
 }
 
 void Form5::ARLST_Click() {
-    LoadArmor();
+    loadChecked([this] { LoadArmor(); }, ArmorPart);
 }
 
 void Form5::LoadWeapon() {
@@ -308,11 +308,14 @@ void Form5::ItemsTAB_Click() {
 }
 
 void Form5::apply() {
-    // Hidden, not merely unseen: a window not yet shown still saves its weapon.
-    if (!WPFRM->isHidden())
+    if (appliesTo(WeaponPart))
         SaveWeapon();
-    if (!ARFRM->isHidden())
+    if (appliesTo(ArmorPart))
         SaveArmor();
+}
+
+bool Form5::appliesTo(int part) const {
+    return !(part == WeaponPart ? WPFRM : ARFRM)->isHidden();
 }
 
 void Form5::SaveWeapon() {

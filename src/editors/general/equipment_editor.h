@@ -38,8 +38,12 @@ public:
 protected:
     // ApplyCMD_Click
     void apply() override;
+    // The frame hidden, not merely unseen: a window not yet shown still saves its weapon.
+    bool appliesTo(int part) const override;
 
 private:
+    enum Part { WeaponPart, ArmorPart };
+
     void buildWindow();
     QFrame* buildWeaponFrame();
     QFrame* buildArmorFrame();

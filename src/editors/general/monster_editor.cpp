@@ -166,7 +166,7 @@ void Form2::MonsterLST_Click() {
     if (i < 0)
         return;
     MonsterIndexNumLBL->setText(QStringLiteral("Monster Index #: %1").arg(i + 1));
-    LoadMonster();
+    loadChecked([this] { LoadMonster(); });
 }
 
 void Form2::LoadMonster() {

@@ -191,7 +191,7 @@ void Form4::GetMagicNames() {
 
 void Form4::CharLST_Click() {
     if (character() >= 0)
-        LoadStartingMagic();
+        loadChecked([this] { LoadStartingMagic(); });
 }
 
 void Form4::LoadStartingMagic() {

@@ -195,7 +195,8 @@ QGroupBox* Form6::buildNameFrame(int tab) {
     row->addStretch();
 
     names_[tab] = {&layout, list, box};
-    connect(list, &RecordList::recordSelected, this, [this, tab] { loadName(names_[tab]); });
+    connect(list, &RecordList::recordSelected, this,
+            [this, tab] { loadChecked([this, tab] { loadName(names_[tab]); }, tab); });
     return frame;
 }
 
@@ -262,9 +263,13 @@ void Form6::placeProgressBelowWindow() {
 void Form6::LoadText() {
     for (const int tab : LoadOrder) {
         if (tab == TitleTab) {
-            for (std::size_t k = 0; k < blocks_.size(); ++k)
-                blocks_[k]->setText(
-                    text().ReadText(TitleTextBlock[k].offset, TitleTextBlock[k].length));
+            loadChecked(
+                [this] {
+                    for (std::size_t k = 0; k < blocks_.size(); ++k)
+                        blocks_[k]->setText(
+                            text().ReadText(TitleTextBlock[k].offset, TitleTextBlock[k].length));
+                },
+                TitleTab);
             continue;
         }
         const NamePage& page = names_[tab];
@@ -298,19 +303,18 @@ void Form6::loadName(const NamePage& page) {
 }
 
 void Form6::apply() {
-    for (std::size_t n = 1; n <= options_.size(); ++n) {
-        if (!options_[n - 1]->isChecked())
+    for (int tab = 0; tab < static_cast<int>(Tabs.size()); ++tab) {
+        if (!appliesTo(tab))
             continue;
-        for (std::size_t tab = 0; tab < Tabs.size(); ++tab) {
-            if (Tabs[tab].option != static_cast<int>(n))
-                continue;
-            if (tab == TitleTab)
-                SaveTitleTXT();
-            else
-                saveName(names_[tab]);
-        }
-        return;
+        if (tab == TitleTab)
+            SaveTitleTXT();
+        else
+            saveName(names_[tab]);
     }
+}
+
+bool Form6::appliesTo(int tab) const {
+    return options_[Tabs[tab].option - 1]->isChecked();
 }
 
 void Form6::saveName(const NamePage& page) {

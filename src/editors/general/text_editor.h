@@ -32,6 +32,9 @@ public:
 protected:
     // ApplyCMD_Click: the saver of the current tab, and only that one.
     void apply() override;
+    // Each name tab and the title are loaded apart, keyed by their tab index;
+    // the option of the current tab says which one Apply writes.
+    bool appliesTo(int tab) const override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -234,7 +234,7 @@ void Form10::BattlefieldLST_Click() {
     if (battlefield() < 0)
         return;
     LoadBattlefieldIMG();
-    LoadBattlefieldData();
+    loadChecked([this] { LoadBattlefieldData(); });
 }
 
 void Form10::LoadBattlefieldIMG() {

@@ -86,7 +86,7 @@ Form9::Form9(const EditorContext& context, QWidget* parent)
       text_(context.text) {
     buildWindow();
     // Form_Load: all before the window shows, so no chest control is seen disabled.
-    LoadGlobalData();
+    loadChecked([this] { LoadGlobalData(); }, GlobalPart);
     LoadTreasureIndexes();
     LoadIndex();
     // Before the first chest, so every value of its byte 0 has a row.
@@ -358,7 +358,7 @@ void Form9::TreasureLST_Click() {
     if (waitForFill([this] { TreasureLST_Click(); }))
         return;
     LoadOffset();
-    LoadTreasureContents();
+    loadChecked([this] { LoadTreasureContents(); }, ChestPart);
 }
 
 void Form9::LoadOffset() {
@@ -426,7 +426,9 @@ void Form9::LoadContents() {
 }
 
 void Form9::LoadTreasureIndexData() {
-    TreasureIndexPane::loadEntry(rom_, *TreasureIndexLST, *TreasureIndexCBO);
+    loadChecked(
+        [this] { TreasureIndexPane::loadEntry(rom_, *TreasureIndexLST, *TreasureIndexCBO); },
+        IndexPart);
 }
 
 void Form9::SaveTreasureIndex() {

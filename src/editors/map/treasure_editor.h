@@ -52,6 +52,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Loaded apart, and all three written by every Apply: the six global bytes
+    // load only as the window opens, so a failure there holds until it opens again.
+    enum Part { ChestPart, IndexPart, GlobalPart };
+
     void buildWindow();
     QWidget* buildChestPane(QWidget* frame);
     QWidget* buildGlobalFrame(QWidget* frame);

@@ -61,7 +61,7 @@ void Form8::LoadContents() {
 }
 
 void Form8::LoadTreasureIndexData() {
-    TreasureIndexPane::loadEntry(rom_, *TreasureIndexLST, *ContentsCBO);
+    loadChecked([this] { TreasureIndexPane::loadEntry(rom_, *TreasureIndexLST, *ContentsCBO); });
 }
 
 void Form8::SaveTreasureIndex() {
