@@ -134,6 +134,8 @@ void changeOnDisk(const RomFixture& fixture, const QString& how) {
     }
 }
 
+namespace {
+
 int reopenDescriptors(const QString& path, int openFlags) {
     const QString target = QFileInfo(path).canonicalFilePath();
     const QDir fds(QStringLiteral("/proc/self/fd"));
@@ -151,6 +153,8 @@ int reopenDescriptors(const QString& path, int openFlags) {
     }
     return changed;
 }
+
+} // namespace
 
 int breakWrites(const QString& path) {
     return reopenDescriptors(path, O_RDONLY);

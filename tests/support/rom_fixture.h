@@ -54,13 +54,11 @@ private:
     bool switched_ = false;
 };
 
-// Opens path anew with openFlags in place of every descriptor this process
-// holds open on it, so a read or a write the new mode forbids fails (EBADF) as
-// on a failing drive. Returns how many it changed.
-int reopenDescriptors(const QString& path, int openFlags);
+// Opens path anew, in place of every descriptor this process holds open on it,
+// read-only, write-only or (mend) for both, so each later write or read through
+// it fails (EBADF) as on a failing drive, or works again. Returns how many it changed.
 int breakWrites(const QString& path);
 int breakReads(const QString& path);
-// Reads and writes work again.
 int mendAccess(const QString& path);
 
 // Does to the ROM on disk what another program might while it is open:

@@ -779,7 +779,7 @@ private slots:
         platform.dialogAnswers << fixture.romPath() << fixture.romPath();
         Form1 form(platform, fixture.tablePath());
         QVERIFY(showActive(form));
-        form.LoadROM();
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(breakReads(fixture.romPath()), 1);
         const auto save = [&](const QString& name) {
             QTest::mouseClick(nameBox(form), Qt::LeftButton, {}, QPoint(4, 4));
@@ -800,7 +800,7 @@ private slots:
         QCOMPARE(platform.messages[1].text, platform.messages[0].text);
         KALDRIS_COMPARE_IMAGE(fixture.bytes(), saved);
 
-        form.LoadROM();
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
         save(QStringLiteral("Def"));
         QCOMPARE(platform.messages.size(), 2);
         QVERIFY(fixture.bytes() != saved);
